@@ -1,0 +1,37 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages that
+# are missing, then configures and builds into one build folder.
+set -euo pipefail
+
+ARCHE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ARCHE_BUILD=${ARCHE_BUILD:-$ARCHE_ROOT/build}
+
+# What building and running the program needs.
+ARCHE_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+    fonts-liberation)
+
+# Installs those of the given packages that are not installed yet; installs
+# nothing, and asks nothing, when all are there.
+arche_install_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "arche: installing ${missing[*]}" >&2
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+}
+
+# arche_configure [cmake -D options...]: configures the build folder; cmake
+# itself skips the work when nothing changed.
+arche_configure() {
+    if [ -f "$ARCHE_BUILD/CMakeCache.txt" ]; then
+        cmake "$ARCHE_BUILD" "$@" >/dev/null
+    else
+        cmake -S "$ARCHE_ROOT" -B "$ARCHE_BUILD" -G Ninja "$@" >/dev/null
+    fi
+}
