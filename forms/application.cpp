@@ -1,0 +1,55 @@
+#include "application.h"
+
+#include "event_dispatch.h"
+
+#include <QLocale>
+
+#include <memory>
+
+namespace forms {
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+bool installBulgarianTranslation(QTranslator &translator)
+{
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    return translator.load(u":/forms/i18n/qtbase_bg.qm"_qs) &&
+           QCoreApplication::installTranslator(&translator);
+}
+
+Application::Application(int &argc, char **argv, const ApplicationInfo &info) : m_app(argc, argv)
+{
+    QApplication::setApplicationName(toQString(info.name));
+    QApplication::setApplicationDisplayName(
+        QString(reinterpret_cast<const QChar *>(info.displayName.data()),
+                qsizetype(info.displayName.size())));
+    QApplication::setApplicationVersion(toQString(info.version));
+    QApplication::setOrganizationDomain(toQString(info.organizationDomain));
+    QGuiApplication::setDesktopFileName(toQString(info.desktopFileName));
+    installBulgarianTranslation(m_translator);
+}
+
+int Application::run(const FormSpec &startUp, const std::function<void(Form &)> &wire)
+{
+    std::unique_ptr<Form> form;
+    try {
+        form = std::make_unique<Form>(startUp);
+        wire(*form);
+    } catch (const RunTimeError &error) {
+        reportRunTimeError(error.description());
+        return kRunTimeErrorExitStatus;
+    }
+    // The form's icon is the program's icon too.
+    QApplication::setWindowIcon(form->windowIcon());
+    form->show();
+    return QApplication::exec();
+}
+
+} // namespace forms

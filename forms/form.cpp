@@ -1,0 +1,219 @@
+#include "form.h"
+
+#include "check_box.h"
+#include "list_box.h"
+#include "text_box.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace forms {
+
+namespace {
+
+QString toQString(std::u16string_view text)
+{
+    return QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(text.size()));
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QFont toQFont(const FontSpec &spec)
+{
+    QFont font(toQString(spec.family), spec.pointSize,
+               spec.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    // Where the family is missing, fontconfig's metric-compatible stand-in
+    // (Liberation Serif for Times New Roman) keeps the layout.
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+// Disabled text keeps at least this contrast on a background of our own.
+constexpr double kReadableContrast = 4.5;
+
+// Paints the control's own background in every colour group: Qt draws a
+// disabled widget from the disabled group, which would otherwise show the
+// system's grey.
+void applyBackColour(QWidget *widget, StoredColour stored)
+{
+    const QColor colour = toQColor(stored);
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, colour);
+        palette.setColor(group, QPalette::Button, colour);
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(
+            QPalette::Disabled, role,
+            readableOn(palette.color(QPalette::Disabled, role), colour, kReadableContrast));
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+Form::Form(const FormSpec &spec, QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    applyFrame(spec);
+    for (const ControlSpec &control : spec.controls) {
+        QWidget *widget = createControl(control);
+        widget->setGeometry(toPixelRect(control.left, control.top, control.width, control.height));
+        if (control.font) {
+            widget->setFont(toQFont(*control.font));
+        }
+        if (control.backColour) {
+            applyBackColour(widget, *control.backColour);
+        }
+        widget->setEnabled(control.enabled);
+        widget->setVisible(control.visible);
+        widget->setObjectName(u"%1(%2)"_qs.arg(toQString(control.name)).arg(control.index));
+        m_elements.emplace(Key{std::string(control.name), control.index}, widget);
+    }
+    applyTabOrder(spec);
+}
+
+void Form::applyFrame(const FormSpec &spec)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (spec.minButton) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (spec.maxButton && spec.border == BorderStyle::Sizable) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    if (spec.border == BorderStyle::FixedSingle) {
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    }
+    setWindowFlags(flags);
+    setWindowTitle(toQString(spec.caption));
+    if (!spec.icon.empty()) {
+        setWindowIcon(QIcon(toQString(spec.icon)));
+    }
+
+    const QSize client(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
+    if (spec.border == BorderStyle::FixedSingle) {
+        setFixedSize(client);
+    } else {
+        resize(client);
+    }
+
+    QPalette palette = this->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, toQColor(spec.backColour));
+    }
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(toQFont(spec.font));
+
+    if (spec.startUpPosition != StartUpPosition::Manual) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect placed(QPoint(), client);
+            placed.moveCenter(screen->availableGeometry().center());
+            move(placed.topLeft());
+        }
+    }
+}
+
+QWidget *Form::createControl(const ControlSpec &spec)
+{
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(toQString(spec.caption), this);
+        label->setAlignment(spec.alignment == Alignment::Centre ? Qt::AlignCenter
+                                                                : Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case ControlKind::CheckBox: {
+        auto *box = new CheckBox(this);
+        box->setCaption(toQString(spec.caption));
+        return box;
+    }
+    case ControlKind::ListBox: {
+        auto *list = new ListBox(this);
+        for (const std::u16string_view item : spec.items) {
+            list->addItem(toQString(item));
+        }
+        list->setSortingEnabled(spec.sorted);
+        return list;
+    }
+    case ControlKind::TextBox: {
+        auto *box = new TextBox(this);
+        box->setLineWrapMode(spec.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        box->setVerticalScrollBarPolicy(spec.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                               : Qt::ScrollBarAlwaysOff);
+        box->setLocked(spec.locked);
+        box->setText(toQString(spec.text));
+        return box;
+    }
+    }
+    Q_UNREACHABLE();
+}
+
+void Form::applyTabOrder(const FormSpec &spec)
+{
+    std::vector<const ControlSpec *> order;
+    for (const ControlSpec &control : spec.controls) {
+        order.push_back(&control);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const ControlSpec *a, const ControlSpec *b) {
+        return a->tabIndex < b->tabIndex;
+    });
+    QWidget *previous = nullptr;
+    QWidget *first = nullptr;
+    for (const ControlSpec *control : order) {
+        QWidget *widget = element(control->name, control->index);
+        if (previous) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+        const bool canFocus =
+            control->visible && control->enabled && widget->focusPolicy() & Qt::TabFocus;
+        if (!first && canFocus) {
+            first = widget;
+        }
+    }
+    // The focus starts in the first control of the tab order that takes it.
+    if (first) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QWidget *Form::element(std::string_view name, std::int16_t index) const
+{
+    const auto found = m_elements.find(Key{std::string(name), index});
+    return found == m_elements.end() ? nullptr : found->second;
+}
+
+std::vector<std::int16_t> Form::indexes(std::string_view name) const
+{
+    std::vector<std::int16_t> result;
+    for (const auto &[key, widget] : m_elements) {
+        if (key.first == name) {
+            result.push_back(key.second);
+        }
+    }
+    return result;
+}
+
+void Form::unloadElement(std::string_view name, std::int16_t index)
+{
+    const auto found = m_elements.find(Key{std::string(name), index});
+    if (found != m_elements.end()) {
+        delete found->second;
+        m_elements.erase(found);
+    }
+}
+
+} // namespace forms

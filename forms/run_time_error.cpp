@@ -1,0 +1,9 @@
+#include "run_time_error.h"
+
+namespace forms {
+
+RunTimeError::RunTimeError(Number number, const QString &description)
+    : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
+{}
+
+} // namespace forms

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace forms {
+
+// A multi-line text box. Its text value is exactly the string last set -
+// CR LF stays two characters - while the screen shows each line break as
+// one. A locked box can be read, selected, copied and scrolled, never edited.
+class TextBox : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    // Shows the new text from its first line.
+    void setText(const QString &text);
+
+    bool isLocked() const { return isReadOnly(); }
+    void setLocked(bool locked);
+
+private:
+    QString m_text;
+};
+
+} // namespace forms
