@@ -28,15 +28,15 @@ inline constexpr std::array<PhilosopherEntry, 8> kPhilosophers = {{
 }};
 
 static_assert(kPhilosophers.size() == 8, "eight philosophers");
-static_assert(std::all_of(kPhilosophers.begin(), kPhilosophers.end(),
-                          [](const PhilosopherEntry &entry) {
-                              return !entry.name.empty() && isWellFormedCode(entry.code);
-                          }),
-              "every philosopher has a name and a code of four digits 0..4 naming no element twice");
+static_assert(
+    std::all_of(kPhilosophers.begin(), kPhilosophers.end(),
+                [](const PhilosopherEntry &entry) {
+                    return !entry.name.empty() && isWellFormedCode(entry.code);
+                }),
+    "every philosopher has a name and a code of four digits 0..4 naming no element twice");
 
 // One column of the table, for a list box that shows it row for row.
-template <auto Member>
-constexpr auto philosopherColumn()
+template <auto Member> constexpr auto philosopherColumn()
 {
     std::array<std::u16string_view, kPhilosophers.size()> column{};
     std::transform(kPhilosophers.begin(), kPhilosophers.end(), column.begin(),

@@ -37,7 +37,8 @@ void handleList1Click(SelectionView &view, std::int16_t index)
             continue;
         }
         view.setCheckState(*element, CheckState::Checked);
-        view.setOutputText(view.outputText() + view.caption(*element) + std::u16string(kElementSeparator));
+        view.setOutputText(view.outputText() + view.caption(*element) +
+                           std::u16string(kElementSeparator));
     }
 }
 

@@ -58,8 +58,9 @@ void TestSelectionHandler::everyRow_data()
                            << u"Философът Талес приема за начален елемент: \r\nвода\r\n "_qs;
     QTest::newRow("Хипо") << 1 << std::vector<ElementIndex>{1}
                           << u"Философът Хипо приема за начален елемент: \r\nвода\r\n "_qs;
-    QTest::newRow("Анаксимен") << 2 << std::vector<ElementIndex>{2}
-                               << u"Философът Анаксимен приема за начален елемент: \r\nвъздух\r\n "_qs;
+    QTest::newRow("Анаксимен")
+        << 2 << std::vector<ElementIndex>{2}
+        << u"Философът Анаксимен приема за начален елемент: \r\nвъздух\r\n "_qs;
     QTest::newRow("Идей Гимерийски")
         << 3 << std::vector<ElementIndex>{2}
         << u"Философът Идей Гимерийски приема за начален елемент: \r\nвъздух\r\n "_qs;
@@ -138,8 +139,8 @@ void TestSelectionHandler::unusualCodes_data()
     QTest::newRow("no element") << u"0000"_qs << std::vector<ElementIndex>{} << QString();
     // A digit with no box behind it names nothing rather than a fifth box.
     QTest::newRow("digit 7") << u"0701"_qs << std::vector<ElementIndex>{0} << u"земя\r\n "_qs;
-    QTest::newRow("letters and blanks") << u"a 2x"_qs << std::vector<ElementIndex>{1}
-                                        << u"вода\r\n "_qs;
+    QTest::newRow("letters and blanks")
+        << u"a 2x"_qs << std::vector<ElementIndex>{1} << u"вода\r\n "_qs;
     QTest::newRow("short code") << u"4"_qs << std::vector<ElementIndex>{3} << u"огън\r\n "_qs;
     // Only four positions are read.
     QTest::newRow("long code") << u"000123"_qs << std::vector<ElementIndex>{0} << u"земя\r\n "_qs;
