@@ -74,6 +74,9 @@ Form::Form(const FormSpec &spec, QWidget *parent) : QWidget(parent, Qt::Window)
         if (control.backColour) {
             applyBackColour(widget, *control.backColour);
         }
+        if (!control.accessibleName.empty()) {
+            widget->setAccessibleName(toQString(control.accessibleName));
+        }
         widget->setEnabled(control.enabled);
         widget->setVisible(control.visible);
         widget->setObjectName(u"%1(%2)"_qs.arg(toQString(control.name)).arg(control.index));

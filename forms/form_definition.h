@@ -64,6 +64,7 @@ struct ControlSpec
     std::u16string_view caption = {};                // label, check box
     std::span<const std::u16string_view> items = {}; // list box
     std::u16string_view text = {};                   // text box
+    std::u16string_view accessibleName = {};         // none: what the control shows
 
     std::optional<StoredColour> backColour = {}; // none: the system's colour for the kind
     std::optional<FontSpec> font = {};           // none: the form's font

@@ -50,6 +50,7 @@ constexpr std::array kControls = {
                 .height = 1815,
                 .tabIndex = 0,
                 .text = kExerciseText,
+                .accessibleName = u"Резултат",
                 .multiLine = true,
                 .verticalScrollBar = true,
                 .locked = true},
@@ -76,7 +77,8 @@ constexpr std::array kControls = {
                 .width = 3015,
                 .height = 1770,
                 .tabIndex = 6,
-                .items = core::kPhilosopherNames},
+                .items = core::kPhilosopherNames,
+                .accessibleName = u"Философи"},
     // The element codes, row for row with the names; never shown.
     ControlSpec{.kind = ControlKind::ListBox,
                 .name = kList1,
