@@ -23,8 +23,9 @@ double relativeLuminance(const QColor &colour)
 
 double contrastRatio(const QColor &a, const QColor &b)
 {
-    const auto [dark, light] = std::minmax(relativeLuminance(a), relativeLuminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 QColor readableOn(const QColor &text, const QColor &background, double ratio)

@@ -1,0 +1,427 @@
+#include "window_fixture.h"
+
+#include "forms/colour.h"
+#include "forms/control_array.h"
+#include "forms/run_time_error.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+const QColor kLightBlue(192, 192, 255);
+const QColor kLightOrange(255, 192, 128);
+const QColor kLightGreen(128, 255, 128);
+const QColor kWhite(255, 255, 255);
+
+// The exercise as the pupil reads it before choosing anybody, line by line.
+const QStringList kExerciseLines = {
+    u"Опитите на философи, в Древна Гърция, за обяснение на явления довеждат до възникване "
+    u"теорията на атомизма. Тя възниква едновременно с учението за четирите основни елемента: "
+    u"огън, вода, въздух и земя. Подобни “основни елементи” се срещат и в философии от други "
+    u"страни."_qs,
+    u"Прочетете допълнително за старогръцките философи."_qs,
+    u"Да се създаде проект създаващ междупредметна връзка Философия и Информатика."_qs,
+    u"В проекта предварително са въведени имената на философи (в листово поле), както и имената "
+    u"на 4-те елемента (като група бутони за опционален избор)."_qs,
+    u"При избор на даден философ, автоматично да се извежда, неговото мнение за начален произход "
+    u"на всичко."_qs,
+    u"Пример:"_qs,
+    u"Талес:вода"_qs,
+    u"Хипо:вода"_qs,
+    u"Анаксимен:въздух"_qs,
+    u"Идей Гимерийски:въздух"_qs,
+    u"Диоген :въздух"_qs,
+    u"Хераклит:огън"_qs,
+    u"Хипас:огън"_qs,
+    u"Енопид Хиоски:огън и  въздух"_qs,
+    QString(),
+    u"Подобно представяне на основните елементи е залегнало в доста публикации от древността и е "
+    u"повлияло на редица автори. Пример: "_qs,
+    u"а) 4-те мускетари на Дюма;"_qs,
+    u"б) класификация за видове темперамент на Хипократ"_qs,
+    u"в) основни градивни елементи:"_qs,
+    u"Д'Артанян : Сангвиник : Въздух"_qs,
+    u"Портос : Холерик : Огън"_qs,
+    u"Арамис : Флегматик : Вода"_qs,
+    u"Атос : Меланхолик : Земя"_qs,
+};
+
+const QStringList kNames = {u"Талес"_qs,   u"Хипо"_qs,     u"Анаксимен"_qs, u"Идей Гимерийски"_qs,
+                            u"Диоген "_qs, u"Хераклит"_qs, u"Хипас"_qs,     u"Енопид Хиоски"_qs};
+const QStringList kCodes = {u"0002"_qs, u"0002"_qs, u"0003"_qs, u"0003"_qs,
+                            u"0003"_qs, u"0004"_qs, u"0004"_qs, u"0043"_qs};
+const QStringList kCaptions = {u"земя\r\n"_qs, u"вода\r\n"_qs, u"въздух\r\n"_qs, u"огън\r\n"_qs};
+
+QStringList listItems(const forms::ListBox *list)
+{
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row) {
+        items << list->item(row)->text();
+    }
+    return items;
+}
+
+struct ShownState
+{
+    QString text;
+    QList<bool> checked;
+    bool operator==(const ShownState &) const = default;
+};
+
+ShownState shownState(const MainWindowFixture &window)
+{
+    ShownState state{window.text()->text(), {}};
+    for (std::int16_t e = 0; e < 4; ++e) {
+        state.checked << window.box(e)->isChecked();
+    }
+    return state;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void frame();
+    void controls_data();
+    void controls();
+    void colours_data();
+    void colours();
+    void disabledCaptionsStayReadable();
+    void initialContents();
+    void focusAndTabOrder();
+    void textBoxCannotBeEdited_data();
+    void textBoxCannotBeEdited();
+    void textBoxCanBeSelectedAndCopied();
+    void checkBoxesIgnoreTheUser();
+    void bulgarianStandardTexts();
+    void missingElementIsRunTimeError();
+
+private:
+    QTranslator m_translator;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(forms::installBulgarianTranslation(m_translator));
+}
+
+void TestMainWindow::frame()
+{
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    forms::Form &form = *window.form;
+
+    QCOMPARE(form.windowTitle(), u"arche.example.org  Философия - начален елемент"_qs);
+    QCOMPARE(form.size(), QSize(461, 345));
+    QCOMPARE(form.minimumSize(), QSize(461, 345));
+    QCOMPARE(form.maximumSize(), QSize(461, 345));
+    form.resize(600, 400);
+    QCOMPARE(form.size(), QSize(461, 345));
+
+    const Qt::WindowFlags flags = form.windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+
+    // Centred up to the few pixels of the frame the platform draws around it.
+    const QPoint offset = form.geometry().center() - form.screen()->availableGeometry().center();
+    QVERIFY2(std::abs(offset.x()) <= 4 && std::abs(offset.y()) <= 4,
+             "the window opens centred on the screen");
+
+    const QIcon icon = form.windowIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.pixmap(32, 32).size(), QSize(32, 32));
+}
+
+void TestMainWindow::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("bold");
+
+    const QString label = u"QLabel"_qs, box = u"forms::CheckBox"_qs, list = u"forms::ListBox"_qs;
+    QTest::newRow("Label1(0)") << u"Label1"_qs << 0 << label << QRect(64, 0, 305, 25) << true
+                               << true << false;
+    for (int e = 0; e < 4; ++e) {
+        QTest::addRow("Check1(%d)", e)
+            << u"Check1"_qs << e << box << QRect(48, 56 + 32 * e, 121, 25) << true << false << true;
+    }
+    QTest::newRow("List1(0)") << u"List1"_qs << 0 << list << QRect(192, 56, 201, 118) << true
+                              << true << false;
+    QTest::newRow("List1(1)") << u"List1"_qs << 1 << list << QRect(368, 80, 89, 118) << false
+                              << true << false;
+    QTest::newRow("Text1(0)") << u"Text1"_qs << 0 << u"forms::TextBox"_qs << QRect(8, 192, 449, 121)
+                              << true << true << false;
+}
+
+void TestMainWindow::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QFETCH(QString, kind);
+    QFETCH(QRect, pixels);
+    QFETCH(bool, visible);
+    QFETCH(bool, enabled);
+    QFETCH(bool, bold);
+
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    const QWidget *control = window.form->element(name.toStdString(), std::int16_t(index));
+    QVERIFY(control);
+    QCOMPARE(control->metaObject()->className(), kind);
+    QCOMPARE(control->geometry(), pixels);
+    QCOMPARE(control->isVisible(), visible);
+    QCOMPARE(control->isEnabled(), enabled);
+
+    const QFontInfo font(control->font());
+    QVERIFY2(font.family() == u"Times New Roman"_qs || font.family() == u"Liberation Serif"_qs,
+             qPrintable(font.family()));
+    QCOMPARE(font.pointSize(), 12);
+    QCOMPARE(font.bold(), bold);
+    QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+}
+
+void TestMainWindow::colours_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("window, top left") << QPoint(20, 10) << kLightBlue;
+    QTest::newRow("window, bottom") << QPoint(200, 330) << kLightBlue;
+    QTest::newRow("window, between boxes and list") << QPoint(180, 120) << kLightBlue;
+    QTest::newRow("label") << QPoint(67, 3) << kLightOrange;
+    QTest::newRow("label, right end") << QPoint(365, 21) << kLightOrange;
+    for (int e = 0; e < 4; ++e) {
+        QTest::addRow("Check1(%d)", e) << QPoint(160, 59 + 32 * e) << kLightGreen;
+    }
+    QTest::newRow("List1(0)") << QPoint(340, 62) << kWhite;
+    QTest::newRow("Text1(0)") << QPoint(436, 196) << kWhite;
+}
+
+void TestMainWindow::colours()
+{
+    QFETCH(QPoint, point);
+    QFETCH(QColor, colour);
+
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    const QImage image = window.form->grab().toImage();
+    QCOMPARE(image.pixelColor(point).rgb(), colour.rgb());
+}
+
+void TestMainWindow::disabledCaptionsStayReadable()
+{
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    const QImage image = window.form->grab().toImage();
+
+    for (std::int16_t e = 0; e < 4; ++e) {
+        const QRect caption = window.box(e)->geometry().adjusted(16, 2, -2, -2);
+        QColor darkest = kWhite;
+        for (int y = caption.top(); y <= caption.bottom(); ++y) {
+            for (int x = caption.left(); x <= caption.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel.lightness() < darkest.lightness()) {
+                    darkest = pixel;
+                }
+            }
+        }
+        const double ratio = forms::contrastRatio(darkest, kLightGreen);
+        QVERIFY2(ratio >= 3.0, qPrintable(u"Check1(%1): %2:1"_qs.arg(e).arg(ratio)));
+    }
+}
+
+void TestMainWindow::initialContents()
+{
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+
+    QCOMPARE(listItems(window.list(0)), kNames);
+    QCOMPARE(listItems(window.list(1)), kCodes);
+    QCOMPARE(window.list(0)->selectedRow(), -1);
+    QVERIFY(!window.list(0)->isSortingEnabled());
+
+    for (std::int16_t e = 0; e < 4; ++e) {
+        QCOMPARE(window.box(e)->caption(), kCaptions[e]);
+        QCOMPARE(window.box(e)->text(), kCaptions[e].chopped(2)); // one line on screen
+        QVERIFY(!window.box(e)->isChecked());
+        QCOMPARE(window.box(e)->layoutDirection(), Qt::LeftToRight); // box left of caption
+    }
+    QCOMPARE(window.label()->text(), u"Гръцки философи и основен елемент"_qs);
+    QVERIFY(window.label()->alignment() & Qt::AlignHCenter);
+
+    const QString text = window.text()->text();
+    QCOMPARE(text.size(), 1147);
+    QCOMPARE(text, kExerciseLines.join(u"\r\n"_qs) + u"\r\n"_qs);
+    // Shown from its first line, one line on screen for each CR LF.
+    QCOMPARE(window.text()->document()->blockCount(), 24);
+    QCOMPARE(window.text()->verticalScrollBar()->value(), 0);
+    QVERIFY(window.text()->verticalScrollBar()->isVisible());
+}
+
+void TestMainWindow::focusAndTabOrder()
+{
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    QCOMPARE(QApplication::focusWidget(), window.text());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.list(0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.text());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), window.list(0));
+
+    // The stored order, whether or not a control can take the focus.
+    const QList<QWidget *> expected = {window.text(),  window.label(), window.box(0),
+                                       window.box(1),  window.box(2),  window.box(3),
+                                       window.list(0), window.list(1)};
+    QWidget *widget = window.text();
+    for (int i = 1; i < expected.size(); ++i) {
+        widget = widget->nextInFocusChain();
+        while (widget->parentWidget() != window.form.get()) { // skip scroll bars and viewports
+            widget = widget->nextInFocusChain();
+        }
+        QCOMPARE(widget, expected[i]);
+    }
+}
+
+void TestMainWindow::textBoxCannotBeEdited_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("letters") << QKeySequence() << u"абв xyz"_qs;
+    QTest::newRow("Return") << QKeySequence(Qt::Key_Return) << QString();
+    QTest::newRow("Backspace") << QKeySequence(Qt::Key_Backspace) << QString();
+    QTest::newRow("Delete") << QKeySequence(Qt::Key_Delete) << QString();
+    QTest::newRow("Ctrl+V") << QKeySequence(QKeySequence::Paste) << QString();
+    QTest::newRow("Ctrl+A, Ctrl+X") << QKeySequence(u"Ctrl+A, Ctrl+X"_qs) << QString();
+    QTest::newRow("Ctrl+A, Delete") << QKeySequence(u"Ctrl+A, Del"_qs) << QString();
+    QTest::newRow("Ctrl+Z") << QKeySequence(QKeySequence::Undo) << QString();
+}
+
+void TestMainWindow::textBoxCannotBeEdited()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, typed);
+
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    QApplication::clipboard()->setText(u"поставен текст"_qs);
+    forms::TextBox *box = window.text();
+    const QString before = box->text();
+    const QString shownBefore = box->toPlainText();
+
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    for (const QChar ch : typed) { // Cyrillic too, which keyClicks() cannot spell
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    for (int i = 0; i < keys.count(); ++i) {
+        QTest::keySequence(box, QKeySequence(keys[i]));
+    }
+    QCOMPARE(box->text(), before);
+    QCOMPARE(box->toPlainText(), shownBefore);
+    QVERIFY(box->isReadOnly());
+}
+
+void TestMainWindow::textBoxCanBeSelectedAndCopied()
+{
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    forms::TextBox *box = window.text();
+
+    QApplication::clipboard()->clear();
+    QTest::keySequence(box, QKeySequence::SelectAll);
+    QTest::keySequence(box, QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->text(), box->toPlainText());
+
+    // Selecting a word with the keyboard, from the start.
+    QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(box->textCursor().selectedText().trimmed(), u"Опитите"_qs);
+
+    QScrollBar *bar = box->verticalScrollBar();
+    QTest::keyClick(box, Qt::Key_PageDown);
+    QVERIFY(bar->value() > 0);
+}
+
+void TestMainWindow::checkBoxesIgnoreTheUser()
+{
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    const ShownState before = shownState(window);
+
+    for (std::int16_t e = 0; e < 4; ++e) {
+        forms::CheckBox *box = window.box(e);
+        QVERIFY(!box->isEnabled());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+        QTest::keyClick(box, Qt::Key_Space);
+        // Clicking where the box is, through the window, as a pupil does.
+        QTest::mouseClick(window.form.get(), Qt::LeftButton, {}, box->geometry().center());
+    }
+    QCOMPARE(shownState(window), before);
+}
+
+void TestMainWindow::bulgarianStandardTexts()
+{
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+
+    std::unique_ptr<QMenu> menu(window.text()->createStandardContextMenu(QPoint(10, 10)));
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts << action->text().section(u'\t', 0, 0); // the key names after the tab stay
+        }
+    }
+    // A locked box offers only what does not edit it.
+    QCOMPARE(texts, (QStringList{u"&Копиране"_qs, u"Избиране на всичко"_qs}));
+
+    QMessageBox box(QMessageBox::Critical, QString(), QString(), QMessageBox::Ok);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), u"Добре"_qs);
+}
+
+void TestMainWindow::missingElementIsRunTimeError()
+{
+    MainWindowFixture window;
+    const forms::ControlArray<forms::ListBox> list1(*window.form, window::kList1);
+    const forms::ControlArray<forms::CheckBox> check1(*window.form, window::kCheck1);
+
+    QCOMPARE(&list1(1), window.list(1));
+    QCOMPARE(&check1(3), window.box(3));
+    try {
+        check1(4);
+        QFAIL("Check1(4) does not exist");
+    } catch (const forms::RunTimeError &error) {
+        QCOMPARE(error.number(), forms::RunTimeError::NoSuchControlArrayElement);
+        QVERIFY(error.description().contains(u"Check1(4)"_qs));
+    }
+    // An element of another kind is no element of this array either.
+    QVERIFY_THROWS_EXCEPTION(forms::RunTimeError,
+                             forms::ControlArray<forms::CheckBox>(*window.form, window::kList1)(0));
+    QVERIFY_THROWS_EXCEPTION(forms::RunTimeError, list1(-1));
+    QVERIFY_THROWS_EXCEPTION(forms::RunTimeError, window.list(0)->itemText(8));
+    QVERIFY_THROWS_EXCEPTION(forms::RunTimeError, window.box(0)->setValue(2));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "window/event_wiring.h"
+#include "window/main_window_definition.h"
+
+#include "forms/check_box.h"
+#include "forms/form.h"
+#include "forms/list_box.h"
+#include "forms/text_box.h"
+
+#include <QLabel>
+#include <QtTest>
+
+#include <memory>
+
+// The real main window, wired as the program wires it, shown and active.
+struct MainWindowFixture
+{
+    MainWindowFixture() : form(std::make_unique<forms::Form>(window::kMainWindow))
+    {
+        window::wireEvents(*form);
+        form->show();
+        form->activateWindow();
+        ready = QTest::qWaitForWindowActive(form.get());
+    }
+
+    forms::ListBox *list(std::int16_t index) const
+    {
+        return qobject_cast<forms::ListBox *>(form->element(window::kList1, index));
+    }
+    forms::CheckBox *box(std::int16_t index) const
+    {
+        return qobject_cast<forms::CheckBox *>(form->element(window::kCheck1, index));
+    }
+    forms::TextBox *text() const
+    {
+        return qobject_cast<forms::TextBox *>(form->element(window::kText1, 0));
+    }
+    QLabel *label() const { return qobject_cast<QLabel *>(form->element(window::kLabel1, 0)); }
+
+    std::unique_ptr<forms::Form> form;
+    bool ready = false;
+};
