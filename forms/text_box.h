@@ -23,6 +23,7 @@ public:
 
 private:
     QString m_text;
+    QString m_shown; // m_text as the document holds it, one LF per line break
 };
 
 } // namespace forms
