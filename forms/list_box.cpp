@@ -62,6 +62,24 @@ void ListBox::focusInEvent(QFocusEvent *event)
     }
 }
 
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // With no row current, Qt's list moves to the first row whatever the
+    // key; End and Page Down should go as far as from the top of the list.
+    if (!currentIndex().isValid() && count() > 0) {
+        switch (action) {
+        case MoveEnd:
+            return model()->index(count() - 1, 0);
+        case MovePageDown:
+            selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+            break;
+        default:
+            return model()->index(0, 0);
+        }
+    }
+    return QListWidget::moveCursor(action, modifiers);
+}
+
 void ListBox::onSelectionChanged()
 {
     if (selectedRow() >= 0) {
