@@ -2,6 +2,7 @@
 
 #include "check_box.h"
 #include "list_box.h"
+#include "resource_icon.h"
 #include "text_box.h"
 
 #include <QGuiApplication>
@@ -101,7 +102,7 @@ void Form::applyFrame(const FormSpec &spec)
     setWindowFlags(flags);
     setWindowTitle(toQString(spec.caption));
     if (!spec.icon.empty()) {
-        setWindowIcon(QIcon(toQString(spec.icon)));
+        setWindowIcon(resourceIcon(toQString(spec.icon)));
     }
 
     const QSize client(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
