@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "event_dispatch.h"
+#include "form_accessibility.h"
 
 #include <QLocale>
 
@@ -34,6 +35,7 @@ Application::Application(int &argc, char **argv, const ApplicationInfo &info) : 
     QApplication::setOrganizationDomain(toQString(info.organizationDomain));
     QGuiApplication::setDesktopFileName(toQString(info.desktopFileName));
     installBulgarianTranslation(m_translator);
+    installAccessibility();
 }
 
 int Application::run(const FormSpec &startUp, const std::function<void(Form &)> &wire)
