@@ -9,6 +9,11 @@ ARCHE_BUILD=${ARCHE_BUILD:-$ARCHE_ROOT/build}
 ARCHE_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
     fonts-liberation)
 
+# What the tests need besides: the validators of the installed desktop entry
+# and metainfo, and what CPack runs to make the Debian package and compute
+# its dependencies.
+ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
+
 # Installs those of the given packages that are not installed yet; installs
 # nothing, and asks nothing, when all are there.
 arche_install_packages() {
