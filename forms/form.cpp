@@ -25,13 +25,13 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QFont toQFont(const FontSpec &spec)
+QFont toQFont(const FontSpec &definition)
 {
-    QFont font(toQString(spec.family), spec.pointSize,
-               spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    QFont font(toQString(definition.family), definition.pointSize,
+               definition.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setItalic(definition.italic);
+    font.setUnderline(definition.underline);
+    font.setStrikeOut(definition.strikeOut);
     // Where the family is missing, fontconfig's metric-compatible stand-in
     // (Liberation Serif for Times New Roman) keeps the layout.
     font.setStyleHint(QFont::Serif);
@@ -63,10 +63,10 @@ void applyBackColour(QWidget *widget, StoredColour stored)
 
 } // namespace
 
-Form::Form(const FormSpec &spec, QWidget *parent) : QWidget(parent, Qt::Window)
+Form::Form(const FormSpec &definition, QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    applyFrame(spec);
-    for (const ControlSpec &control : spec.controls) {
+    applyFrame(definition);
+    for (const ControlSpec &control : definition.controls) {
         QWidget *widget = createControl(control);
         widget->setGeometry(toPixelRect(control.left, control.top, control.width, control.height));
         if (control.font) {
@@ -83,30 +83,30 @@ Form::Form(const FormSpec &spec, QWidget *parent) : QWidget(parent, Qt::Window)
         widget->setObjectName(u"%1(%2)"_qs.arg(toQString(control.name)).arg(control.index));
         m_elements.emplace(Key{std::string(control.name), control.index}, widget);
     }
-    applyTabOrder(spec);
+    applyTabOrder(definition);
 }
 
-void Form::applyFrame(const FormSpec &spec)
+void Form::applyFrame(const FormSpec &definition)
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (spec.minButton) {
+    if (definition.minButton) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
-    if (spec.maxButton && spec.border == BorderStyle::Sizable) {
+    if (definition.maxButton && definition.border == BorderStyle::Sizable) {
         flags |= Qt::WindowMaximizeButtonHint;
     }
-    if (spec.border == BorderStyle::FixedSingle) {
+    if (definition.border == BorderStyle::FixedSingle) {
         flags |= Qt::MSWindowsFixedSizeDialogHint;
     }
     setWindowFlags(flags);
-    setWindowTitle(toQString(spec.caption));
-    if (!spec.icon.empty()) {
-        setWindowIcon(resourceIcon(toQString(spec.icon)));
+    setWindowTitle(toQString(definition.caption));
+    if (!definition.icon.empty()) {
+        setWindowIcon(resourceIcon(toQString(definition.icon)));
     }
 
-    const QSize client(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
-    if (spec.border == BorderStyle::FixedSingle) {
+    const QSize client(toPixels(definition.clientWidth), toPixels(definition.clientHeight));
+    if (definition.border == BorderStyle::FixedSingle) {
         setFixedSize(client);
     } else {
         resize(client);
@@ -114,13 +114,13 @@ void Form::applyFrame(const FormSpec &spec)
 
     QPalette palette = this->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Window, toQColor(spec.backColour));
+        palette.setColor(group, QPalette::Window, toQColor(definition.backColour));
     }
     setPalette(palette);
     setAutoFillBackground(true);
-    setFont(toQFont(spec.font));
+    setFont(toQFont(definition.font));
 
-    if (spec.startUpPosition != StartUpPosition::Manual) {
+    if (definition.startUpPosition != StartUpPosition::Manual) {
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             QRect placed(QPoint(), client);
             placed.moveCenter(screen->availableGeometry().center());
@@ -129,46 +129,48 @@ void Form::applyFrame(const FormSpec &spec)
     }
 }
 
-QWidget *Form::createControl(const ControlSpec &spec)
+QWidget *Form::createControl(const ControlSpec &definition)
 {
-    switch (spec.kind) {
+    switch (definition.kind) {
     case ControlKind::Label: {
-        auto *label = new QLabel(toQString(spec.caption), this);
-        label->setAlignment(spec.alignment == Alignment::Centre ? Qt::AlignCenter
-                                                                : Qt::AlignLeft | Qt::AlignTop);
+        auto *label = new QLabel(toQString(definition.caption), this);
+        label->setAlignment(definition.alignment == Alignment::Centre
+                                ? Qt::AlignCenter
+                                : Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         return label;
     }
     case ControlKind::CheckBox: {
         auto *box = new CheckBox(this);
-        box->setCaption(toQString(spec.caption));
+        box->setCaption(toQString(definition.caption));
         return box;
     }
     case ControlKind::ListBox: {
         auto *list = new ListBox(this);
-        for (const std::u16string_view item : spec.items) {
+        for (const std::u16string_view item : definition.items) {
             list->addItem(toQString(item));
         }
-        list->setSortingEnabled(spec.sorted);
+        list->setSortingEnabled(definition.sorted);
         return list;
     }
     case ControlKind::TextBox: {
         auto *box = new TextBox(this);
-        box->setLineWrapMode(spec.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-        box->setVerticalScrollBarPolicy(spec.verticalScrollBar ? Qt::ScrollBarAlwaysOn
-                                                               : Qt::ScrollBarAlwaysOff);
-        box->setLocked(spec.locked);
-        box->setText(toQString(spec.text));
+        box->setLineWrapMode(definition.multiLine ? QPlainTextEdit::WidgetWidth
+                                                  : QPlainTextEdit::NoWrap);
+        box->setVerticalScrollBarPolicy(definition.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                                     : Qt::ScrollBarAlwaysOff);
+        box->setLocked(definition.locked);
+        box->setText(toQString(definition.text));
         return box;
     }
     }
     Q_UNREACHABLE();
 }
 
-void Form::applyTabOrder(const FormSpec &spec)
+void Form::applyTabOrder(const FormSpec &definition)
 {
     std::vector<const ControlSpec *> order;
-    for (const ControlSpec &control : spec.controls) {
+    for (const ControlSpec &control : definition.controls) {
         order.push_back(&control);
     }
     std::stable_sort(order.begin(), order.end(), [](const ControlSpec *a, const ControlSpec *b) {

@@ -21,7 +21,7 @@ class Form : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form(const FormSpec &spec, QWidget *parent = nullptr);
+    explicit Form(const FormSpec &definition, QWidget *parent = nullptr);
 
     // nullptr when the array has no such element.
     QWidget *element(std::string_view name, std::int16_t index) const;
@@ -33,9 +33,9 @@ public:
     void unloadElement(std::string_view name, std::int16_t index);
 
 private:
-    void applyFrame(const FormSpec &spec);
-    QWidget *createControl(const ControlSpec &spec);
-    void applyTabOrder(const FormSpec &spec);
+    void applyFrame(const FormSpec &definition);
+    QWidget *createControl(const ControlSpec &definition);
+    void applyTabOrder(const FormSpec &definition);
 
     using Key = std::pair<std::string, std::int16_t>;
     std::map<Key, QWidget *> m_elements;
