@@ -14,6 +14,8 @@
 #include "window/event_wiring.h"
 #include "window/main_window_definition.h"
 
+#include "tests/support/expected_selection.h"
+
 #include <QApplication>
 #include <QEvent>
 
@@ -107,35 +109,6 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-QString toQString(std::u16string_view text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(text.size()));
-}
-
-// What the window must show once row `row` is selected, from the core
-// tables: the sentence and, per element, whether its box is ticked.
-struct Expected
-{
-    QString text;
-    std::array<std::int16_t, core::kElementCount> boxes{};
-};
-
-Expected expectedFor(std::size_t row)
-{
-    const core::PhilosopherEntry &entry = core::kPhilosophers[row];
-    Expected expected;
-    expected.text = toQString(core::kSentenceStart) + toQString(entry.name) +
-                    toQString(core::kSentenceEnd) + toQString(core::kLineBreak);
-    for (const char16_t ch : entry.code) {
-        if (const auto element = core::elementNamedBy(ch)) {
-            expected.boxes[std::size_t(*element)] = 1;
-            expected.text += toQString(core::kElementCaptions[std::size_t(*element)]) +
-                             toQString(core::kElementSeparator);
-        }
-    }
-    return expected;
-}
-
 // Counts the paints of one widget, to tell that a repaint really happened.
 class PaintCounter : public QObject
 {
@@ -175,9 +148,9 @@ SelectionCost measureSelections(int selections)
         boxes[std::size_t(element)] =
             qobject_cast<forms::CheckBox *>(form.element(window::kCheck1, element));
     }
-    std::array<Expected, core::kPhilosophers.size()> expected;
+    std::array<ExpectedSelection, core::kPhilosophers.size()> expected;
     for (std::size_t row = 0; row < expected.size(); ++row) {
-        expected[row] = expectedFor(row);
+        expected[row] = expectedSelection(int(row));
     }
     PaintCounter counter;
     text->viewport()->installEventFilter(&counter);

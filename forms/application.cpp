@@ -2,21 +2,13 @@
 
 #include "event_dispatch.h"
 #include "form_accessibility.h"
+#include "qt_text.h"
 
 #include <QLocale>
 
 #include <memory>
 
 namespace forms {
-
-namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 bool installBulgarianTranslation(QTranslator &translator)
 {
@@ -28,9 +20,7 @@ bool installBulgarianTranslation(QTranslator &translator)
 Application::Application(int &argc, char **argv, const ApplicationInfo &info) : m_app(argc, argv)
 {
     QApplication::setApplicationName(toQString(info.name));
-    QApplication::setApplicationDisplayName(
-        QString(reinterpret_cast<const QChar *>(info.displayName.data()),
-                qsizetype(info.displayName.size())));
+    QApplication::setApplicationDisplayName(toQString(info.displayName));
     QApplication::setApplicationVersion(toQString(info.version));
     QApplication::setOrganizationDomain(toQString(info.organizationDomain));
     QGuiApplication::setDesktopFileName(toQString(info.desktopFileName));

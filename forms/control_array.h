@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "qt_text.h"
 #include "run_time_error.h"
 
 #include <cstdint>
@@ -21,10 +22,10 @@ public:
     {
         auto *control = qobject_cast<Control *>(m_form->element(m_name, index));
         if (!control) {
-            throw RunTimeError(RunTimeError::NoSuchControlArrayElement,
-                               u"Елементът %1(%2) на масива от контроли не съществува."_qs
-                                   .arg(QString::fromUtf8(m_name.data(), qsizetype(m_name.size())))
-                                   .arg(index));
+            throw RunTimeError(
+                RunTimeError::NoSuchControlArrayElement,
+                u"Елементът %1(%2) на масива от контроли не съществува."_qs.arg(toQString(m_name))
+                    .arg(index));
         }
         return *control;
     }

@@ -2,6 +2,7 @@
 
 #include "check_box.h"
 #include "list_box.h"
+#include "qt_text.h"
 #include "resource_icon.h"
 #include "text_box.h"
 
@@ -14,16 +15,6 @@
 namespace forms {
 
 namespace {
-
-QString toQString(std::u16string_view text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(text.size()));
-}
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QFont toQFont(const FontSpec &definition)
 {

@@ -1,5 +1,7 @@
 #include "window/main_window_definition.h"
 
+#include "forms/qt_text.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -255,9 +257,7 @@ void TestInstall::desktopEntryNamesWhatIsInstalled()
 {
     const auto keys = desktopEntryKeys();
     QVERIFY(!keys.empty());
-    QCOMPARE(keys.at(u"Name"_qs),
-             QString(reinterpret_cast<const QChar *>(window::kApplicationInfo.displayName.data()),
-                     qsizetype(window::kApplicationInfo.displayName.size())));
+    QCOMPARE(keys.at(u"Name"_qs), forms::toQString(window::kApplicationInfo.displayName));
     QVERIFY2(isCyrillic(keys.at(u"Comment"_qs)), qPrintable(keys.at(u"Comment"_qs)));
     QVERIFY(keys.at(u"Categories"_qs).split(u';').contains(u"Education"_qs));
     QVERIFY(QFileInfo(kStage + u"/bin/"_qs + keys.at(u"Exec"_qs)).isExecutable());

@@ -17,6 +17,8 @@
 #include "window/exercise_text.h"
 #include "window/main_window_definition.h"
 
+#include "tests/support/expected_selection.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
@@ -29,11 +31,6 @@
 #include <vector>
 
 namespace {
-
-QString toQString(std::u16string_view text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(text.size()));
-}
 
 struct Event
 {
@@ -140,34 +137,6 @@ std::vector<Event> randomEvents(quint64 seed, int count, QSize window)
     return events;
 }
 
-// What the window must show with `row` selected, -1 for none: the text
-// value and, element by element, whether the box is ticked.
-struct Expected
-{
-    QString text;
-    std::array<std::int16_t, core::kElementCount> boxes{};
-};
-
-Expected expectedFor(int row)
-{
-    Expected expected;
-    if (row < 0) {
-        expected.text = toQString(window::kExerciseText);
-        return expected;
-    }
-    const core::PhilosopherEntry &entry = core::kPhilosophers[std::size_t(row)];
-    expected.text = toQString(core::kSentenceStart) + toQString(entry.name) +
-                    toQString(core::kSentenceEnd) + toQString(core::kLineBreak);
-    for (const char16_t ch : entry.code) {
-        if (const auto element = core::elementNamedBy(ch)) {
-            expected.boxes[std::size_t(*element)] = 1;
-            expected.text += toQString(core::kElementCaptions[std::size_t(*element)]) +
-                             toQString(core::kElementSeparator);
-        }
-    }
-    return expected;
-}
-
 constexpr QSize kWindowSize(461, 345);
 
 // Empty while the window is as it must be; otherwise what is wrong.
@@ -193,12 +162,12 @@ QString violation(const forms::Form &form)
         return u"a control is gone"_qs;
     }
     for (std::size_t row = 0; row < core::kPhilosophers.size(); ++row) {
-        if (list->item(int(row))->text() != toQString(core::kPhilosophers[row].name)) {
+        if (list->item(int(row))->text() != forms::toQString(core::kPhilosophers[row].name)) {
             return u"row %1 of the list reads %2"_qs.arg(row).arg(list->item(int(row))->text());
         }
     }
     const int row = list->selectedRow();
-    const Expected expected = expectedFor(row);
+    const ExpectedSelection expected = expectedSelection(row);
     if (text->text() != expected.text) {
         return u"with row %1 selected the text value is %2"_qs.arg(row).arg(text->text());
     }
