@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The arche developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program exactly as window/main.cpp starts it, plus the first-paint
 // probe, so that the benchmark times the real start-up.
 #include "first_paint_probe.h"

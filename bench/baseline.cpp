@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The arche developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window with the least plain Qt code: the same controls, places,
 // colours, fonts and texts as arche's, built by hand, without the form run
 // time, translation, icon or accessible names. arche must start no slower

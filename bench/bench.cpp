@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The arche developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // arche's benchmark, run on demand: start-up and memory of the program
 // against a plain-Qt window with the same controls, and the cost of one
 // selection inside the running window. Prints one table.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The arche developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: `cpack -G DEB` in the build folder makes
 # arche_<version>_<arch>.deb from the install rules, so the package holds
 # exactly what `cmake --install` lays out, under /usr.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The arche developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "list_box.h"
 
 #include "run_time_error.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The arche developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by scripts/run and scripts/test: installs the Debian packages that
 # are missing, then configures and builds into one build folder.
 set -euo pipefail

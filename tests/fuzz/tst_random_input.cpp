@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The arche developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the real main window with seeded random mouse and keyboard input
 // and checks after every event that it still shows exactly what the
 // selected row calls for. A failure is cut down to the shortest sequence of

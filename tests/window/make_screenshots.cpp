@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The arche developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the README's pictures of the real window, headless:
 //   QT_QPA_PLATFORM=offscreen build/tests/window/make_screenshots docs
 // writes start.png (as the program opens) and enopid.png (after choosing
