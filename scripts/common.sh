@@ -21,7 +21,7 @@ ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
 # a virtual X display: mingw-w64, Debian's Qt host tools (moc, rcc) of the
 # same version as the static Qt for Windows, and the tools that make the
 # installer and the MSI package.
-ARCHE_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n cmake
+ARCHE_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n cmake icoutils
     ninja-build wine wine64 xvfb xauth fonts-liberation nsis wixl msitools zip unzip)
 
 # Installs those of the given packages that are not installed yet; installs

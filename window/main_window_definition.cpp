@@ -118,7 +118,7 @@ static_assert(
 const forms::ApplicationInfo kApplicationInfo{
     .name = "arche",
     .displayName = u"Философия - начален елемент",
-    .version = "1.00",
+    .version = ARCHE_VERSION_TEXT,
     .organizationDomain = "arche.example.org",
     .desktopFileName = "org.example.arche",
 };
