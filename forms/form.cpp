@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -114,13 +115,32 @@ void Form::applyFrame(const FormSpec &definition)
     setAutoFillBackground(true);
     setFont(toQFont(definition.font));
 
-    if (definition.startUpPosition != StartUpPosition::Manual) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            QRect placed(QPoint(), client);
-            placed.moveCenter(screen->availableGeometry().center());
-            move(placed.topLeft());
-        }
+    m_centreWhenShown = definition.startUpPosition != StartUpPosition::Manual;
+    if (m_centreWhenShown) {
+        centreOnScreen();
     }
+}
+
+// The whole window is centred, its frame included. The frame is known only
+// once the platform has made the native window, which it has by the first
+// show: centring again then keeps the title bar from pushing the window
+// below the centre.
+void Form::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect placed = frameGeometry();
+        placed.moveCenter(screen->availableGeometry().center());
+        move(placed.topLeft());
+    }
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    if (m_centreWhenShown && !event->spontaneous()) {
+        m_centreWhenShown = false;
+        centreOnScreen();
+    }
+    QWidget::showEvent(event);
 }
 
 QWidget *Form::createControl(const ControlSpec &definition)

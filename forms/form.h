@@ -35,13 +35,18 @@ public:
     // a run-time error. Lets a test make a control operation fail.
     void unloadElement(std::string_view name, std::int16_t index);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void centreOnScreen();
     void applyFrame(const FormSpec &definition);
     QWidget *createControl(const ControlSpec &definition);
     void applyTabOrder(const FormSpec &definition);
 
     using Key = std::pair<std::string, std::int16_t>;
     std::map<Key, QWidget *> m_elements;
+    bool m_centreWhenShown = false;
 };
 
 } // namespace forms
