@@ -10,9 +10,18 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 # Debian reads a package's own description in English; the program itself
 # and its desktop entry speak Bulgarian.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Greek philosophers and the four elements, in Bulgarian")
-set(CPACK_PACKAGE_DESCRIPTION "A small teaching program in Bulgarian that links philosophy and \
-informatics. It lists eight early Greek philosophers; when a pupil selects one, it ticks the \
-element or elements (earth, water, air, fire) that he took as the origin of everything.")
+# One line of the description a line of the control file: Debian wants
+# them no wider than 80 columns, and CPack passes them as they are.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "A small teaching program in Bulgarian that links philosophy and informatics."
+    "It lists eight early Greek philosophers: Thales, Hippo, Anaximenes, Idaeus of"
+    "Himera, Diogenes, Heraclitus, Hippasus and Oenopides of Chios. When a pupil"
+    "selects one, it ticks the element or elements (earth, water, air, fire) that"
+    "he took as the origin of everything and names them in one sentence."
+    ""
+    "The program is meant for pupils and their teachers in philosophy and"
+    "informatics lessons. It has one window, reads and writes no files and needs"
+    "no network.")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGE_CONTACT "arche <arche@arche.example.org>")
 set(CPACK_STRIP_FILES ON)

@@ -8,14 +8,17 @@ set -euo pipefail
 ARCHE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ARCHE_BUILD=${ARCHE_BUILD:-$ARCHE_ROOT/build}
 
-# What building and running the program needs.
+# What building and running the program needs; gzip compresses the manual
+# pages and the changelog at build time.
 ARCHE_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-    fonts-liberation)
+    fonts-liberation gzip)
 
 # What the tests need besides: the validators of the installed desktop entry
-# and metainfo, and what CPack runs to make the Debian package and compute
-# its dependencies.
-ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
+# and metainfo; what CPack runs to make the Debian package and compute its
+# dependencies, and lintian to check it; the REUSE linter of the source
+# tree; groff, mandoc and man to check the manual pages.
+ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file lintian reuse groff-base mandoc
+    man-db)
 
 # What the Windows program needs, cross-built here and tested under Wine on
 # a virtual X display: mingw-w64, Debian's Qt host tools (moc, rcc) of the

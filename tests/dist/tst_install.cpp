@@ -4,11 +4,11 @@
 #include "window/main_window_definition.h"
 
 #include "forms/qt_text.h"
+#include "tests/support/tool_run.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -24,6 +24,8 @@ const QString kBuild = QStringLiteral(ARCHE_BUILD_DIR);
 const QString kStage = QStringLiteral(ARCHE_STAGE_DIR);
 const QString kPackages = QStringLiteral(ARCHE_PACKAGE_DIR);
 const QString kVersion = QStringLiteral(ARCHE_VERSION);
+const QString kSource = QStringLiteral(ARCHE_SOURCE_DIR);
+const QString kManPages = QStringLiteral(ARCHE_MAN_DIR);
 
 QString fromView(std::string_view text)
 {
@@ -33,23 +35,6 @@ QString fromView(std::string_view text)
 QString applicationId()
 {
     return fromView(window::kApplicationInfo.desktopFileName);
-}
-
-struct Run
-{
-    int status = -1;
-    QString output;
-};
-
-Run run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(240'000) || process.exitStatus() != QProcess::NormalExit) {
-        return {-1, program + u" did not finish: "_qs + process.errorString()};
-    }
-    return {process.exitCode(), QString::fromUtf8(process.readAll())};
 }
 
 QString desktopEntryPath()
@@ -155,6 +140,10 @@ private slots:
     void debianPackage();
     void debianPackageFiles_data();
     void debianPackageFiles();
+    void compressedAsDebianDoes_data();
+    void compressedAsDebianDoes();
+    void copyrightCoversWhatIsShipped();
+    void lintianFindsNothing();
 
 private:
     QString m_deb;
@@ -163,16 +152,16 @@ private:
 void TestInstall::initTestCase()
 {
     QVERIFY(QDir(kStage).removeRecursively());
-    const Run install =
-        run(QStringLiteral(ARCHE_CMAKE_COMMAND), {u"--install"_qs, kBuild, u"--prefix"_qs, kStage});
+    const ToolRun install = runTool(QStringLiteral(ARCHE_CMAKE_COMMAND),
+                                    {u"--install"_qs, kBuild, u"--prefix"_qs, kStage});
     QVERIFY2(install.status == 0, qPrintable(install.output));
 
     // The package is made as `cpack -G DEB` in the build folder makes it,
     // into a folder of the test's own.
     QVERIFY(QDir(kPackages).removeRecursively());
-    const Run pack = run(QStringLiteral(ARCHE_CPACK_COMMAND),
-                         {u"-G"_qs, u"DEB"_qs, u"--config"_qs, kBuild + u"/CPackConfig.cmake"_qs,
-                          u"-B"_qs, kPackages});
+    const ToolRun pack = runTool(QStringLiteral(ARCHE_CPACK_COMMAND),
+                                 {u"-G"_qs, u"DEB"_qs, u"--config"_qs,
+                                  kBuild + u"/CPackConfig.cmake"_qs, u"-B"_qs, kPackages});
     QVERIFY2(pack.status == 0, qPrintable(pack.output));
     const QStringList debs = QDir(kPackages).entryList({u"*.deb"_qs}, QDir::Files);
     QVERIFY2(debs.size() == 1, qPrintable(debs.join(u", "_qs)));
@@ -191,6 +180,11 @@ void TestInstall::installedFiles_data()
     QTest::newRow("icon 32x32") << u"share/icons/hicolor/32x32/apps/%1.png"_qs.arg(id) << false;
     QTest::newRow("icon scalable")
         << u"share/icons/hicolor/scalable/apps/%1.svg"_qs.arg(id) << false;
+    QTest::newRow("manual page") << u"share/man/man1/arche.1.gz"_qs << false;
+    QTest::newRow("manual page bg") << u"share/man/bg/man1/arche.1.gz"_qs << false;
+    QTest::newRow("copyright") << u"share/doc/arche/copyright"_qs << false;
+    QTest::newRow("changelog") << u"share/doc/arche/changelog.gz"_qs << false;
+    QTest::newRow("lintian overrides") << u"share/lintian/overrides/arche"_qs << false;
 }
 
 void TestInstall::installedFiles()
@@ -224,7 +218,7 @@ void TestInstall::validators()
     QFETCH(QString, program);
     QFETCH(QStringList, arguments);
 
-    const Run check = run(program, arguments);
+    const ToolRun check = runTool(program, arguments);
     QVERIFY2(check.status == 0, qPrintable(check.output));
     // desktop-file-validate passes files with hints; they are faults too.
     QVERIFY2(!check.output.contains(u"error:"_qs) && !check.output.contains(u"warning:"_qs),
@@ -332,13 +326,13 @@ void TestInstall::icons()
 
 void TestInstall::debianPackage()
 {
-    const Run architecture = run(u"dpkg"_qs, {u"--print-architecture"_qs});
+    const ToolRun architecture = runTool(u"dpkg"_qs, {u"--print-architecture"_qs});
     QCOMPARE(architecture.status, 0);
     QCOMPARE(QFileInfo(m_deb).fileName(),
              u"arche_%1_%2.deb"_qs.arg(kVersion, architecture.output.trimmed()));
 
-    const Run fields = run(u"dpkg-deb"_qs, {u"-f"_qs, m_deb, u"Package"_qs, u"Version"_qs,
-                                            u"Architecture"_qs, u"Depends"_qs});
+    const ToolRun fields = runTool(u"dpkg-deb"_qs, {u"-f"_qs, m_deb, u"Package"_qs, u"Version"_qs,
+                                                    u"Architecture"_qs, u"Depends"_qs});
     QVERIFY2(fields.status == 0, qPrintable(fields.output));
     std::map<QString, QString> control;
     for (const QString &line : fields.output.split(u'\n', Qt::SkipEmptyParts)) {
@@ -371,6 +365,12 @@ void TestInstall::debianPackageFiles_data()
                                 << u"-rw-r--r--"_qs;
     QTest::newRow("icon scalable")
         << u"./usr/share/icons/hicolor/scalable/apps/%1.svg"_qs.arg(id) << u"-rw-r--r--"_qs;
+    QTest::newRow("manual page") << u"./usr/share/man/man1/arche.1.gz"_qs << u"-rw-r--r--"_qs;
+    QTest::newRow("manual page bg") << u"./usr/share/man/bg/man1/arche.1.gz"_qs << u"-rw-r--r--"_qs;
+    QTest::newRow("copyright") << u"./usr/share/doc/arche/copyright"_qs << u"-rw-r--r--"_qs;
+    QTest::newRow("changelog") << u"./usr/share/doc/arche/changelog.gz"_qs << u"-rw-r--r--"_qs;
+    QTest::newRow("lintian overrides")
+        << u"./usr/share/lintian/overrides/arche"_qs << u"-rw-r--r--"_qs;
 }
 
 void TestInstall::debianPackageFiles()
@@ -378,7 +378,7 @@ void TestInstall::debianPackageFiles()
     QFETCH(QString, path);
     QFETCH(QString, mode);
 
-    const Run contents = run(u"dpkg-deb"_qs, {u"-c"_qs, m_deb});
+    const ToolRun contents = runTool(u"dpkg-deb"_qs, {u"-c"_qs, m_deb});
     QVERIFY2(contents.status == 0, qPrintable(contents.output));
     QStringList modes;
     for (const QString &line : contents.output.split(u'\n', Qt::SkipEmptyParts)) {
@@ -391,6 +391,112 @@ void TestInstall::debianPackageFiles()
         }
     }
     QCOMPARE(modes, QStringList{mode});
+}
+
+void TestInstall::compressedAsDebianDoes_data()
+{
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("original");
+
+    QTest::newRow("manual page") << u"share/man/man1/arche.1.gz"_qs
+                                 << kManPages + u"/man1/arche.1"_qs;
+    QTest::newRow("manual page bg")
+        << u"share/man/bg/man1/arche.1.gz"_qs << kManPages + u"/bg/man1/arche.1"_qs;
+    QTest::newRow("changelog") << u"share/doc/arche/changelog.gz"_qs
+                               << kSource + u"/dist/changelog"_qs;
+}
+
+// `gzip -9n`: the best compression, and neither the file's name nor a time
+// in the header, so that the same sources always give the same package.
+void TestInstall::compressedAsDebianDoes()
+{
+    QFETCH(QString, installed);
+    QFETCH(QString, original);
+
+    QFile file(kStage + u'/' + installed);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QByteArray header = file.read(10);
+    QCOMPARE(header.size(), 10);
+    QCOMPARE(header.left(3), QByteArray("\x1f\x8b\x08")); // gzip, deflate
+    QCOMPARE(int(header[3]), 0);                          // no name, no comment
+    QCOMPARE(header.mid(4, 4), QByteArray(4, '\0'));      // no time
+    QCOMPARE(int(header[8]), 2);                          // the slowest, best compression
+
+    const ToolRun unpacked = runTool(u"gzip"_qs, {u"-dc"_qs, file.fileName()});
+    QCOMPARE(unpacked.status, 0);
+    QFile source(original);
+    QVERIFY2(source.open(QIODevice::ReadOnly), qPrintable(original));
+    QCOMPARE(unpacked.output, QString::fromUtf8(source.readAll()));
+}
+
+// A machine-readable copyright file in which every licence named has its
+// text, and which speaks for what the program carries of others' work: Qt's
+// Bulgarian translation.
+void TestInstall::copyrightCoversWhatIsShipped()
+{
+    QFile file(kStage + u"/share/doc/arche/copyright"_qs);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList paragraphs =
+        QString::fromUtf8(file.readAll()).split(u"\n\n"_qs, Qt::SkipEmptyParts);
+    QVERIFY(!paragraphs.isEmpty());
+    QVERIFY(paragraphs.first().startsWith(
+        u"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"_qs));
+
+    const auto field = [](const QString &paragraph, const QString &name) {
+        for (const QString &line : paragraph.split(u'\n')) {
+            if (line.startsWith(name + u": "_qs)) {
+                return line.mid(name.size() + 2).trimmed();
+            }
+        }
+        return QString();
+    };
+    std::map<QString, QString> licenceOfFiles; // Files: pattern -> licence
+    QStringList licenceTexts;
+    for (const QString &paragraph : paragraphs.sliced(1)) {
+        const QString files = field(paragraph, u"Files"_qs);
+        const QString licence = field(paragraph, u"License"_qs);
+        QVERIFY2(!licence.isEmpty(), qPrintable(paragraph));
+        if (files.isEmpty()) {
+            QVERIFY2(paragraph.count(u'\n') > 2, qPrintable(paragraph)); // the text itself
+            licenceTexts << licence;
+        } else {
+            QVERIFY2(!field(paragraph, u"Copyright"_qs).isEmpty(), qPrintable(paragraph));
+            for (const QString &pattern : files.split(u' ', Qt::SkipEmptyParts)) {
+                licenceOfFiles[pattern] = licence;
+            }
+        }
+    }
+    for (const auto &[files, licence] : licenceOfFiles) {
+        QVERIFY2(licenceTexts.contains(licence), qPrintable(files + u": "_qs + licence));
+    }
+    QCOMPARE(licenceOfFiles[u"*"_qs], u"GPL-3.0-or-later"_qs);
+    QCOMPARE(licenceOfFiles[u"dist/%1.metainfo.xml"_qs.arg(applicationId())], u"CC0-1.0"_qs);
+    // The translation really is in the program, and the file names its terms.
+    QVERIFY(QFile::exists(u":/forms/i18n/qtbase_bg.qm"_qs));
+    QCOMPARE(licenceOfFiles[u"qtbase_bg.qm"_qs], u"GPL-3 with Qt-1.0 exception"_qs);
+}
+
+// Debian's own checker has nothing to say of the package: no error, no
+// warning. What it misreads is answered by an override in the package,
+// each with its reason above it.
+void TestInstall::lintianFindsNothing()
+{
+    // Not with --show-overrides: lintian then counts the overridden tags
+    // as findings too.
+    const ToolRun lintian = runTool(u"lintian"_qs, {u"--fail-on"_qs, u"error,warning"_qs, m_deb});
+    QVERIFY2(lintian.status == 0, qPrintable(lintian.output));
+    static const QRegularExpression finding(u"^[EW]: "_qs, QRegularExpression::MultilineOption);
+    QVERIFY2(!lintian.output.contains(finding), qPrintable(lintian.output));
+
+    QFile overrides(kStage + u"/share/lintian/overrides/arche"_qs);
+    QVERIFY(overrides.open(QIODevice::ReadOnly));
+    QString previous;
+    for (const QString &line : QString::fromUtf8(overrides.readAll()).split(u'\n')) {
+        if (!line.isEmpty() && !line.startsWith(u'#')) {
+            QVERIFY2(previous.startsWith(u"# "_qs), qPrintable(u"no reason for: "_qs + line));
+        }
+        previous = line;
+    }
 }
 
 QTEST_MAIN(TestInstall)
