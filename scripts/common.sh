@@ -16,9 +16,10 @@ ARCHE_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-trans
 # What the tests need besides: the validators of the installed desktop entry
 # and metainfo; what CPack runs to make the Debian package and compute its
 # dependencies, and lintian to check it; the REUSE linter of the source
-# tree; groff, mandoc and man to check the manual pages.
+# tree, and git, through which it leaves out the build folders; groff,
+# mandoc and man to check the manual pages.
 ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file lintian reuse groff-base mandoc
-    man-db)
+    man-db git)
 
 # What the Windows program needs, cross-built here and tested under Wine on
 # a virtual X display: mingw-w64, Debian's Qt host tools (moc, rcc) of the
