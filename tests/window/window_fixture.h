@@ -11,7 +11,9 @@
 #include "forms/list_box.h"
 #include "forms/text_box.h"
 
+#include <QCursor>
 #include <QLabel>
+#include <QScreen>
 #include <QtTest>
 
 #include <memory>
@@ -21,6 +23,10 @@ struct MainWindowFixture
 {
     MainWindowFixture() : form(std::make_unique<forms::Form>(window::kMainWindow))
     {
+        // The pointer rests in the screen's corner, away from the window:
+        // where it rests on a real desktop (the middle of the screen, over
+        // the list) the native style would light up the row beneath it.
+        QCursor::setPos(form->screen()->geometry().topLeft());
         window::wireEvents(*form);
         form->show();
         form->activateWindow();
