@@ -5,6 +5,7 @@
 
 #include "check_box.h"
 #include "list_box.h"
+#include "motif_wm_hints.h"
 #include "qt_text.h"
 #include "resource_icon.h"
 #include "text_box.h"
@@ -121,6 +122,15 @@ void Form::applyFrame(const FormSpec &definition)
             move(placed.topLeft());
         }
     }
+}
+
+bool Form::event(QEvent *event)
+{
+    // Each new native window gets the frame of the flags, before it is shown.
+    if (event->type() == QEvent::WinIdChange) {
+        applyMotifWmHints(*this);
+    }
+    return QWidget::event(event);
 }
 
 QWidget *Form::createControl(const ControlSpec &definition)

@@ -35,6 +35,9 @@ public:
     // a run-time error. Lets a test make a control operation fail.
     void unloadElement(std::string_view name, std::int16_t index);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void applyFrame(const FormSpec &definition);
     QWidget *createControl(const ControlSpec &definition);

@@ -9,13 +9,13 @@ ARCHE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ARCHE_BUILD=${ARCHE_BUILD:-$ARCHE_ROOT/build}
 
 # What building and running the program needs.
-ARCHE_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-    fonts-liberation)
+ARCHE_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxcb1-dev qt6-qpa-plugins
+    qt6-translations-l10n fonts-liberation)
 
 # What the tests need besides: the validators of the installed desktop entry
-# and metainfo, and what CPack runs to make the Debian package and compute
-# its dependencies.
-ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
+# and metainfo, what CPack runs to make the Debian package and compute its
+# dependencies, and a virtual X server for the one test of X11 hints.
+ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file xvfb xauth)
 
 # Installs those of the given packages that are not installed yet; installs
 # nothing, and asks nothing, when all are there.

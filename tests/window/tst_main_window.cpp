@@ -5,6 +5,7 @@
 
 #include "forms/colour.h"
 #include "forms/control_array.h"
+#include "forms/motif_wm_hints.h"
 #include "forms/run_time_error.h"
 
 #include <QApplication>
@@ -132,6 +133,8 @@ private slots:
     void initTestCase();
 
     void frame();
+    void frameHints_data();
+    void frameHints();
     void controls_data();
     void controls();
     void colours_data();
@@ -184,9 +187,52 @@ void TestMainWindow::frame()
     QVERIFY2(std::abs(offset.x()) <= 4 && std::abs(offset.y()) <= 4,
              "the window opens centred on the screen");
 
+    // A fixed single border with a close box only, for window managers
+    // that read no more than the Motif hints as well.
+    const forms::MotifWmHints hints = forms::motifWmHints(flags);
+    QCOMPARE(hints.functions, quint32(forms::MotifWmHints::Move | forms::MotifWmHints::Close));
+    QCOMPARE(hints.decorations, quint32(forms::MotifWmHints::Border | forms::MotifWmHints::Title |
+                                        forms::MotifWmHints::Menu));
+
     const QIcon icon = form.windowIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.pixmap(32, 32).size(), QSize(32, 32));
+}
+
+void TestMainWindow::frameHints_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("functions");
+    QTest::addColumn<int>("decorations");
+
+    const Qt::WindowFlags titleBar = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    // Qt's own hints for the fixed window offer resizing: 0x26 and 0x1e.
+    QTest::newRow("fixed, close box only")
+        << int(titleBar | Qt::MSWindowsFixedSizeDialogHint) << 0x24 << 0x1a;
+    QTest::newRow("fixed, with minimise button")
+        << int(titleBar | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint) << 0x2c
+        << 0x3a;
+    QTest::newRow("sizable, all buttons")
+        << int(titleBar | Qt::WindowMinMaxButtonsHint) << 0x3e << 0x7e;
+    QTest::newRow("sizable, no system menu") << int(Qt::Window | Qt::CustomizeWindowHint |
+                                                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+                                             << 0x26 << 0x0e;
+}
+
+// The window flags a form sets, as the hints an X11 window manager gets.
+void TestMainWindow::frameHints()
+{
+    QFETCH(int, flags);
+    QFETCH(int, functions);
+    QFETCH(int, decorations);
+
+    const forms::MotifWmHints hints = forms::motifWmHints(Qt::WindowFlags(flags));
+    QCOMPARE(hints.flags, 3u); // both fields are meant
+    QCOMPARE(int(hints.functions), functions);
+    QCOMPARE(int(hints.decorations), decorations);
+    QCOMPARE(hints.inputMode, 0u);
+    QCOMPARE(hints.status, 0u);
 }
 
 void TestMainWindow::controls_data()
