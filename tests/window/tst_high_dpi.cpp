@@ -53,17 +53,19 @@ QList<QColor> devicePixels(const QImage &image, QPoint logical)
     return colours;
 }
 
-// The device rows, top and bottom, of the band painted in `colour` down the
-// given logical column of the image and the one left of it: the focus
-// rectangle's dots on a band's edges leave every other pixel of one column.
-std::pair<int, int> band(const QImage &image, int x, const QColor &colour)
+// The device rows, top and bottom, of the band drawn over the background
+// in `area` (logical pixels), seen down its last columns but four and five:
+// the focus rectangle's dots on a band's edges can match the background in
+// every other pixel of one column.
+std::pair<int, int> band(const QImage &image, const QRect &area, const QColor &background)
 {
     const int scale = qRound(image.devicePixelRatio());
+    const int x = area.right() - 4;
     int top = -1;
     int bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        if (image.pixelColor(x * scale, y) == colour ||
-            image.pixelColor((x - 1) * scale, y) == colour) {
+    for (int y = area.top() * scale; y < (area.bottom() + 1) * scale; ++y) {
+        if (image.pixelColor(x * scale, y) != background ||
+            image.pixelColor((x - 1) * scale, y) != background) {
             top = top < 0 ? y : top;
             bottom = y;
         }
@@ -252,7 +254,6 @@ void TestHighDpi::wholeRows()
     }
 
     const int scale = qRound(expectedScale());
-    const QColor highlight = list->palette().color(QPalette::Active, QPalette::Highlight);
     const QColor base = list->palette().color(QPalette::Active, QPalette::Base);
     list->setFocus();
     for (int selected = 0; selected < list->count(); ++selected) {
@@ -276,7 +277,7 @@ void TestHighDpi::wholeRows()
         // the rows' grid, and nothing is drawn under the last whole row (but
         // the style's frame, one device pixel into it above scale 1).
         const QImage image = list->grab().toImage();
-        const auto [top, bottom] = band(image, port.right() - 4, highlight);
+        const auto [top, bottom] = band(image, port, base);
         QCOMPARE(bottom - top + 1, row * scale);
         QCOMPARE((top - port.top() * scale) % (row * scale), 0);
         QVERIFY(top >= port.top() * scale && bottom <= (port.bottom() + 1) * scale - 1);
