@@ -5,6 +5,7 @@
 
 #include "check_box.h"
 #include "list_box.h"
+#include "motif_wm_hints.h"
 #include "qt_text.h"
 #include "resource_icon.h"
 #include "text_box.h"
@@ -141,6 +142,15 @@ void Form::showEvent(QShowEvent *event)
         centreOnScreen();
     }
     QWidget::showEvent(event);
+}
+
+bool Form::event(QEvent *event)
+{
+    // Each new native window gets the frame of the flags, before it is shown.
+    if (event->type() == QEvent::WinIdChange) {
+        applyMotifWmHints(*this);
+    }
+    return QWidget::event(event);
 }
 
 QWidget *Form::createControl(const ControlSpec &definition)

@@ -10,6 +10,8 @@ namespace forms {
 // A multi-line text box. Its text value is exactly the string last set -
 // CR LF stays two characters - while the screen shows each line break as
 // one. A locked box can be read, selected, copied and scrolled, never edited.
+// It scrolls by whole lines and no further than its last line reaching the
+// bottom, and copies plain text only.
 class TextBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -24,7 +26,19 @@ public:
     bool isLocked() const { return isReadOnly(); }
     void setLocked(bool locked);
 
+    // The highest scroll value: the first line shown once the last line
+    // stands at the bottom.
+    int lastTopLine() const;
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
+    void endAtLastLine();
+
     QString m_text;
     QString m_shown; // m_text as the document holds it, one LF per line break
 };

@@ -10,23 +10,24 @@ ARCHE_BUILD=${ARCHE_BUILD:-$ARCHE_ROOT/build}
 
 # What building and running the program needs; gzip compresses the manual
 # pages and the changelog at build time.
-ARCHE_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-    fonts-liberation gzip)
+ARCHE_RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxcb1-dev qt6-qpa-plugins
+    qt6-translations-l10n fonts-liberation gzip)
 
 # What the tests need besides: the validators of the installed desktop entry
 # and metainfo; what CPack runs to make the Debian package and compute its
 # dependencies, and lintian to check it; the REUSE linter of the source
 # tree, and git, through which it leaves out the build folders; groff,
-# mandoc and man to check the manual pages.
+# mandoc and man to check the manual pages; a virtual X server for the one
+# test of X11 hints.
 ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file lintian reuse groff-base mandoc
-    man-db git)
+    man-db git xvfb xauth)
 
 # What the Windows program needs, cross-built here and tested under Wine on
 # a virtual X display: mingw-w64, Debian's Qt host tools (moc, rcc) of the
 # same version as the static Qt for Windows, and the tools that make the
 # installer and the MSI package.
-ARCHE_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n cmake icoutils
-    ninja-build wine wine64 xvfb xauth fonts-liberation nsis wixl msitools zip unzip)
+ARCHE_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n cmake
+    icoutils ninja-build wine wine64 xvfb xauth fonts-liberation nsis wixl msitools zip unzip)
 
 # Installs those of the given packages that are not installed yet; installs
 # nothing, and asks nothing, when all are there.

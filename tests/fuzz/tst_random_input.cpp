@@ -24,6 +24,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -168,6 +169,29 @@ QString violation(const forms::Form &form)
         if (list->item(int(row))->text() != forms::toQString(core::kPhilosophers[row].name)) {
             return u"row %1 of the list reads %2"_qs.arg(row).arg(list->item(int(row))->text());
         }
+    }
+    // Whole rows only, however the list was scrolled.
+    const int rowsBottom = list->viewport()->height();
+    for (int r = 0; r < list->count(); ++r) {
+        const QRect rect = list->visualItemRect(list->item(r));
+        if (rect.bottom() >= 0 && rect.top() < rowsBottom &&
+            (rect.top() < 0 || rect.bottom() >= rowsBottom)) {
+            return u"row %1 of the list is cut off: %2..%3 of %4"_qs.arg(r)
+                .arg(rect.top())
+                .arg(rect.bottom())
+                .arg(rowsBottom);
+        }
+    }
+    // Scrolled at all, the text box shows its last line whole at the bottom
+    // or more text below, never a line's worth of nothing.
+    QTextCursor end(text->document());
+    end.movePosition(QTextCursor::End);
+    const QRect lastLine = text->cursorRect(end);
+    if (text->verticalScrollBar()->value() > 0 &&
+        text->viewport()->height() - lastLine.bottom() - 1 >= lastLine.height()) {
+        return u"the text box is scrolled past its end: its last line ends at %1 of %2"_qs
+            .arg(lastLine.bottom())
+            .arg(text->viewport()->height());
     }
     const int row = list->selectedRow();
     const ExpectedSelection expected = expectedSelection(row);

@@ -69,6 +69,8 @@ private slots:
     void keyboardWalk();
     void fireAndAirThenWater();
     void tabIntoEmptyList();
+    void typeAhead_data();
+    void typeAhead();
     void selectedRowStaysSelected_data();
     void selectedRowStaysSelected();
     void codeListClickDoesNothing();
@@ -177,6 +179,71 @@ void TestEventWiring::tabIntoEmptyList()
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->selectedRow(), 0);
     QCOMPARE(shown(window), kExpected[0]);
+}
+
+void TestEventWiring::typeAhead_data()
+{
+    QTest::addColumn<int>("start");       // the row selected first; -1: none
+    QTest::addColumn<QString>("typed");   // one key per letter
+    QTest::addColumn<bool>("quickly");    // all within the type-ahead interval
+    QTest::addColumn<QList<int>>("rows"); // the selected row after each key
+
+    QTest::newRow("Х Х Х Х quickly") << -1 << u"ХХХХ"_qs << true << QList<int>{1, 5, 6, 1};
+    QTest::newRow("Х Х Х Х slowly") << -1 << u"ХХХХ"_qs << false << QList<int>{1, 5, 6, 1};
+    QTest::newRow("х х, lower case") << -1 << u"хх"_qs << true << QList<int>{1, 5};
+    QTest::newRow("Хи quickly") << -1 << u"Хи"_qs << true << QList<int>{1, 1};
+    QTest::newRow("Хипа quickly") << -1 << u"Хипа"_qs << true << QList<int>{1, 1, 1, 6};
+    QTest::newRow("Х, then И slowly") << -1 << u"ХИ"_qs << false << QList<int>{1, 3};
+    QTest::newRow("from Хипас, Х goes round") << 6 << u"Х"_qs << true << QList<int>{1};
+    QTest::newRow("from Хипо, Хип stays") << 1 << u"Хип"_qs << true << QList<int>{5, 6, 6};
+    QTest::newRow("Т finds the only Т") << 0 << u"ТТ"_qs << true << QList<int>{0, 0};
+    QTest::newRow("no name starts so") << -1 << u"Ю"_qs << true << QList<int>{-1};
+    QTest::newRow("Идей Г, with its blank")
+        << -1 << u"Идей Г"_qs << true << QList<int>{3, 3, 3, 3, 3, 3};
+}
+
+// Typing a name's first letters selects it; the same letter again moves on
+// to the next name with it, however quickly it comes. Every row that
+// becomes selected runs the handler once.
+void TestEventWiring::typeAhead()
+{
+    QFETCH(int, start);
+    QFETCH(QString, typed);
+    QFETCH(bool, quickly);
+    QFETCH(QList<int>, rows);
+
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    forms::ListBox *list = window.list(0);
+    if (start >= 0) {
+        clickRow(list, start); // the click gives the list the focus
+    } else {
+        QTest::keyClick(window.text(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), list);
+    // Quick is as good as instant, slow is longer than the interval.
+    const auto restore = qScopeGuard([interval = QApplication::keyboardInputInterval()] {
+        QApplication::setKeyboardInputInterval(interval);
+    });
+    QApplication::setKeyboardInputInterval(quickly ? 60000 : 20);
+    QSignalSpy clicks(list, &forms::ListBox::click);
+
+    int expectedClicks = 0;
+    int previous = start;
+    for (int i = 0; i < typed.size(); ++i) {
+        if (!quickly) {
+            QTest::qWait(60);
+        }
+        const Qt::Key key = typed[i] == u' ' ? Qt::Key_Space : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, list, key, QString(typed[i]), Qt::NoModifier);
+        expectedClicks += rows[i] != previous ? 1 : 0;
+        previous = rows[i];
+        QCOMPARE(list->selectedRow(), rows[i]);
+        QCOMPARE(clicks.count(), expectedClicks);
+        if (rows[i] >= 0) {
+            QCOMPARE(shown(window), kExpected[rows[i]]);
+        }
+    }
 }
 
 void TestEventWiring::selectedRowStaysSelected_data()

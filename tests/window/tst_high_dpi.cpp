@@ -4,7 +4,10 @@
 #include "window_fixture.h"
 
 #include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
+
+#include <cmath>
 
 // The window at the scale factor the test is run with (CTest runs it at 1
 // and, as tst_high_dpi_x2, at QT_SCALE_FACTOR=2): the same layout in
@@ -50,6 +53,26 @@ QList<QColor> devicePixels(const QImage &image, QPoint logical)
     return colours;
 }
 
+// The device rows, top and bottom, of the band drawn over the background
+// in `area` (logical pixels), seen down its last columns but four and five:
+// the focus rectangle's dots on a band's edges can match the background in
+// every other pixel of one column.
+std::pair<int, int> band(const QImage &image, const QRect &area, const QColor &background)
+{
+    const int scale = qRound(image.devicePixelRatio());
+    const int x = area.right() - 4;
+    int top = -1;
+    int bottom = -1;
+    for (int y = area.top() * scale; y < (area.bottom() + 1) * scale; ++y) {
+        if (image.pixelColor(x * scale, y) != background ||
+            image.pixelColor((x - 1) * scale, y) != background) {
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    }
+    return {top, bottom};
+}
+
 } // namespace
 
 class TestHighDpi : public QObject
@@ -64,6 +87,8 @@ private slots:
     void controlEdges_data();
     void controlEdges();
     void sharpText();
+    void wholeRows_data();
+    void wholeRows();
 
 private:
     QImage grabbed(const MainWindowFixture &window) const;
@@ -189,6 +214,80 @@ void TestHighDpi::sharpText()
     }
     QVERIFY2(inked > 100, "the label's text is drawn");
     QVERIFY2(finer > inked / 4, qPrintable(u"%1 of %2 blocks"_qs.arg(finer).arg(inked)));
+}
+
+void TestHighDpi::wholeRows_data()
+{
+    QTest::addColumn<QFont>("font"); // none: the window's
+    QTest::newRow("the window's font") << QFont();
+    QTest::newRow("Liberation Serif 10") << QFont(u"Liberation Serif"_qs, 10);
+    QTest::newRow("Liberation Serif 14") << QFont(u"Liberation Serif"_qs, 14);
+    QTest::newRow("DejaVu Sans 11") << QFont(u"DejaVu Sans"_qs, 11);
+    QTest::newRow("Liberation Sans 21") << QFont(u"Liberation Sans"_qs, 21);
+}
+
+// Whatever the font and the scale, the list shows whole rows only, each as
+// tall as its text, and scrolls row by row through the rest.
+void TestHighDpi::wholeRows()
+{
+    QFETCH(QFont, font);
+
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    forms::ListBox *list = window.list(0);
+    if (font != QFont()) {
+        list->setFont(font);
+    }
+    const QFontMetricsF metrics(list->font(), list->viewport());
+    const int row = int(std::ceil(metrics.ascent())) + int(std::ceil(metrics.descent()));
+    const QRect port = list->viewport()->geometry();
+    const int shown = port.height() / row;
+    QCOMPARE(list->geometry(), QRect(192, 56, 201, 118));
+    QCOMPARE(port.height(), shown * row);
+    QVERIFY2(list->contentsRect().height() - port.height() < row, "as many rows as fit");
+    QCOMPARE(list->sizeHintForRow(0), row);
+    const QString family = QFontInfo(list->font()).family();
+    if (font == QFont() && expectedScale() == 1.0 &&
+        (family == u"Times New Roman"_qs || family == u"Liberation Serif"_qs)) {
+        QCOMPARE(row, 19);
+        QCOMPARE(shown, 6);
+    }
+
+    const int scale = qRound(expectedScale());
+    const QColor base = list->palette().color(QPalette::Active, QPalette::Base);
+    list->setFocus();
+    for (int selected = 0; selected < list->count(); ++selected) {
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->selectedRow(), selected);
+        int whole = 0;
+        for (int r = 0; r < list->count(); ++r) {
+            const QRect rect = list->visualItemRect(list->item(r));
+            QCOMPARE(rect.height(), row);
+            if (rect.bottom() >= 0 && rect.top() < port.height()) {
+                QVERIFY2(rect.top() >= 0 && rect.bottom() < port.height(),
+                         qPrintable(u"row %1 is cut off at %2"_qs.arg(r).arg(rect.top())));
+                ++whole;
+            }
+        }
+        QCOMPARE(whole, std::min(shown, int(list->count())));
+        QCOMPARE(list->verticalScrollBar()->value(),
+                 std::max(0, selected - shown + 1)); // row by row, as far as needed
+
+        // As drawn: the selected row's band is one row tall and stands on
+        // the rows' grid, and nothing is drawn under the last whole row (but
+        // the style's frame, one device pixel into it above scale 1).
+        const QImage image = list->grab().toImage();
+        const auto [top, bottom] = band(image, port, base);
+        QCOMPARE(bottom - top + 1, row * scale);
+        QCOMPARE((top - port.top() * scale) % (row * scale), 0);
+        QVERIFY(top >= port.top() * scale && bottom <= (port.bottom() + 1) * scale - 1);
+        const int stripEnd = (list->contentsRect().bottom() + 1) * scale - (scale - 1);
+        for (int y = (port.bottom() + 1) * scale; y < stripEnd; ++y) {
+            for (int x = (port.left() + 1) * scale; x < port.right() * scale; ++x) {
+                QVERIFY2(image.pixelColor(x, y) == base, qPrintable(u"%1,%2"_qs.arg(x).arg(y)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestHighDpi)

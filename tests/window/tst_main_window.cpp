@@ -5,15 +5,18 @@
 
 #include "forms/colour.h"
 #include "forms/control_array.h"
+#include "forms/motif_wm_hints.h"
 #include "forms/run_time_error.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -87,6 +90,50 @@ ShownState shownState(const MainWindowFixture &window)
     return state;
 }
 
+// Chooses a row with the mouse, as a pupil does.
+void clickRow(forms::ListBox *list, int row)
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+// How many pixels along each side of `rect` differ between two images: top,
+// bottom, left, right.
+QList<int> outlineChanges(const QImage &before, const QImage &after, const QRect &rect)
+{
+    QList<int> differing(4, 0);
+    const auto differs = [&](int x, int y) {
+        return before.pixelColor(x, y) != after.pixelColor(x, y) ? 1 : 0;
+    };
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        differing[0] += differs(x, rect.top());
+        differing[1] += differs(x, rect.bottom());
+    }
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        differing[2] += differs(rect.left(), y);
+        differing[3] += differs(rect.right(), y);
+    }
+    return differing;
+}
+
+// The last line of the text box, where Ctrl+End puts the caret, in the
+// viewport's pixels.
+QRect lastLine(const forms::TextBox *box)
+{
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    return box->cursorRect(end);
+}
+
+void turnWheel(QWidget *widget, int steps)
+{
+    const QPointF point = QRectF(widget->rect()).center();
+    QWheelEvent wheel(point, widget->mapToGlobal(point), QPoint(), QPoint(0, 120 * steps),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -97,6 +144,8 @@ private slots:
     void initTestCase();
 
     void frame();
+    void frameHints_data();
+    void frameHints();
     void controls_data();
     void controls();
     void colours_data();
@@ -104,9 +153,15 @@ private slots:
     void disabledCaptionsStayReadable();
     void initialContents();
     void focusAndTabOrder();
+    void focusIsVisible_data();
+    void focusIsVisible();
     void textBoxCannotBeEdited_data();
     void textBoxCannotBeEdited();
     void textBoxCanBeSelectedAndCopied();
+    void copyGivesPlainText_data();
+    void copyGivesPlainText();
+    void textBoxEndsWithItsText_data();
+    void textBoxEndsWithItsText();
     void checkBoxesIgnoreTheUser();
     void bulgarianStandardTexts();
     void missingElementIsRunTimeError();
@@ -145,9 +200,52 @@ void TestMainWindow::frame()
     QVERIFY2(std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1,
              "the window opens centred on the screen");
 
+    // A fixed single border with a close box only, for window managers
+    // that read no more than the Motif hints as well.
+    const forms::MotifWmHints hints = forms::motifWmHints(flags);
+    QCOMPARE(hints.functions, quint32(forms::MotifWmHints::Move | forms::MotifWmHints::Close));
+    QCOMPARE(hints.decorations, quint32(forms::MotifWmHints::Border | forms::MotifWmHints::Title |
+                                        forms::MotifWmHints::Menu));
+
     const QIcon icon = form.windowIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.pixmap(32, 32).size(), QSize(32, 32));
+}
+
+void TestMainWindow::frameHints_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("functions");
+    QTest::addColumn<int>("decorations");
+
+    const Qt::WindowFlags titleBar = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    // Qt's own hints for the fixed window offer resizing: 0x26 and 0x1e.
+    QTest::newRow("fixed, close box only")
+        << int(titleBar | Qt::MSWindowsFixedSizeDialogHint) << 0x24 << 0x1a;
+    QTest::newRow("fixed, with minimise button")
+        << int(titleBar | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint) << 0x2c
+        << 0x3a;
+    QTest::newRow("sizable, all buttons")
+        << int(titleBar | Qt::WindowMinMaxButtonsHint) << 0x3e << 0x7e;
+    QTest::newRow("sizable, no system menu") << int(Qt::Window | Qt::CustomizeWindowHint |
+                                                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+                                             << 0x26 << 0x0e;
+}
+
+// The window flags a form sets, as the hints an X11 window manager gets.
+void TestMainWindow::frameHints()
+{
+    QFETCH(int, flags);
+    QFETCH(int, functions);
+    QFETCH(int, decorations);
+
+    const forms::MotifWmHints hints = forms::motifWmHints(Qt::WindowFlags(flags));
+    QCOMPARE(hints.flags, 3u); // both fields are meant
+    QCOMPARE(int(hints.functions), functions);
+    QCOMPARE(int(hints.decorations), decorations);
+    QCOMPARE(hints.inputMode, 0u);
+    QCOMPARE(hints.status, 0u);
 }
 
 void TestMainWindow::controls_data()
@@ -307,6 +405,60 @@ void TestMainWindow::focusAndTabOrder()
     }
 }
 
+void TestMainWindow::focusIsVisible_data()
+{
+    QTest::addColumn<int>("selected"); // -1: none
+    QTest::newRow("nothing selected") << -1;
+    QTest::newRow("Хераклит selected") << 5;
+}
+
+// Tab into the list shows a focus rectangle on its caret row, the first row
+// when nothing is selected, without selecting it; Tab on takes it away and
+// shows the text box's caret.
+void TestMainWindow::focusIsVisible()
+{
+    QFETCH(int, selected);
+
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    forms::ListBox *list = window.list(0);
+    forms::TextBox *box = window.text();
+    if (selected >= 0) {
+        clickRow(list, selected);
+        QTest::keyClick(list, Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), box);
+    const int caret = std::max(selected, 0);
+    const QRect row = list->visualItemRect(list->item(caret)).translated(list->viewport()->pos());
+    const QImage before = list->grab().toImage();
+    const QRect caretInBox = box->cursorRect().translated(box->viewport()->pos());
+    const QImage boxFocused = box->grab().toImage();
+
+    QTest::keyClick(box, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(list->selectedRow(), selected);
+    const QImage after = list->grab().toImage();
+    const QList<int> dotted = outlineChanges(before, after, row);
+    const QList<int> sides = {row.width(), row.width(), row.height(), row.height()};
+    for (int side = 0; side < 4; ++side) {
+        // A dotted line: every other pixel, give or take the corners.
+        QVERIFY2(std::abs(2 * dotted[side] - sides[side]) <= 2,
+                 qPrintable(
+                     u"side %1: %2 of %3 pixels"_qs.arg(side).arg(dotted[side]).arg(sides[side])));
+    }
+    // Only the rectangle: inside it the row is drawn as before.
+    QCOMPARE(after.copy(row.adjusted(1, 1, -1, -1)), before.copy(row.adjusted(1, 1, -1, -1)));
+
+    // The caret that the text box showed is gone with its focus.
+    const QImage boxUnfocused = box->grab().toImage();
+    QVERIFY(boxFocused.copy(caretInBox) != boxUnfocused.copy(caretInBox));
+
+    QTest::keyClick(list, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(list->grab().toImage(), before);
+    QCOMPARE(box->grab().toImage().copy(caretInBox), boxFocused.copy(caretInBox));
+}
+
 void TestMainWindow::textBoxCannotBeEdited_data()
 {
     QTest::addColumn<QKeySequence>("keys");
@@ -366,6 +518,130 @@ void TestMainWindow::textBoxCanBeSelectedAndCopied()
     QScrollBar *bar = box->verticalScrollBar();
     QTest::keyClick(box, Qt::Key_PageDown);
     QVERIFY(bar->value() > 0);
+}
+
+void TestMainWindow::copyGivesPlainText_data()
+{
+    QTest::addColumn<int>("row"); // -1: the exercise
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("copied");
+
+    const QString all = u"Ctrl+A, Ctrl+C"_qs;
+    QTest::newRow("the exercise, all") << -1 << all << kExerciseLines.join(u'\n') + u'\n';
+    QTest::newRow("Енопид Хиоски, all")
+        << 7 << all << u"Философът Енопид Хиоски приема за начален елемент: \nогън\n въздух\n "_qs;
+    QTest::newRow("Талес, two lines by keyboard")
+        << 0 << u"Ctrl+Home, Down, Shift+Down, Shift+End, Ctrl+C"_qs << u"вода\n "_qs;
+}
+
+// Whatever is selected goes to the clipboard as plain text alone, one LF a
+// line break; Qt hands it to other programs with CR LF on Windows.
+void TestMainWindow::copyGivesPlainText()
+{
+    QFETCH(int, row);
+    QFETCH(QString, keys);
+    QFETCH(QString, copied);
+
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    if (row >= 0) {
+        clickRow(window.list(0), row);
+    }
+    QApplication::clipboard()->clear();
+    forms::TextBox *box = window.text();
+    box->setFocus();
+    for (const QString &key : keys.split(u", "_qs)) {
+        QTest::keySequence(box, QKeySequence(key));
+    }
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QVERIFY2(data->hasText(), qPrintable(data->formats().join(u", "_qs)));
+    for (const QString &rich :
+         {u"text/html"_qs, u"text/markdown"_qs, u"application/vnd.oasis.opendocument.text"_qs}) {
+        QVERIFY2(!data->hasFormat(rich), qPrintable(data->formats().join(u", "_qs)));
+    }
+    QCOMPARE(data->text(), copied);
+}
+
+void TestMainWindow::textBoxEndsWithItsText_data()
+{
+    QTest::addColumn<int>("row"); // -1: the exercise
+    QTest::newRow("the exercise") << -1;
+    for (int row = 0; row < kNames.size(); ++row) {
+        QTest::addRow("%s", qPrintable(kNames[row])) << row;
+    }
+}
+
+// Wheel and scroll bar move the text by whole lines and stop where its last
+// line reaches the bottom of the box; a text that fits does not scroll.
+void TestMainWindow::textBoxEndsWithItsText()
+{
+    QFETCH(int, row);
+
+    MainWindowFixture window;
+    QVERIFY(window.ready);
+    if (row >= 0) {
+        clickRow(window.list(0), row);
+    }
+    forms::TextBox *box = window.text();
+    QScrollBar *bar = box->verticalScrollBar();
+    const int height = box->viewport()->height();
+    const int lineHeight = lastLine(box).height();
+    const bool fits = lastLine(box).bottom() < height;
+    QCOMPARE(fits, row >= 0);
+
+    // The scroll bar's down arrow, one line a click, then the wheel.
+    const QPoint downArrow(bar->width() / 2, bar->height() - 4);
+    int previous = bar->value();
+    for (int click = 0; click < 40; ++click) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, downArrow);
+        QVERIFY(bar->value() == previous || bar->value() == previous + 1);
+        if (bar->value() > 0) {
+            // Whole lines: the top line starts at the top edge (Qt draws a
+            // wrapped paragraph's later lines up to a pixel lower), and
+            // nothing of the line above it shows.
+            const QRect top = box->cursorRect(box->cursorForPosition(QPoint(8, 1)));
+            QVERIFY2(
+                top.top() >= 0 && top.top() <= 1,
+                qPrintable(u"at %1 the top line starts at %2"_qs.arg(bar->value()).arg(top.top())));
+            const QImage image = box->viewport()->grab().toImage();
+            for (int y = 0; y < top.top(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    QCOMPARE(image.pixelColor(x, y), box->palette().color(QPalette::Base));
+                }
+            }
+        }
+        previous = bar->value();
+    }
+    const int end = bar->value();
+
+    turnWheel(box->viewport(), -3);
+    QCOMPARE(bar->value(), end);
+    QCOMPARE(bar->maximum(), end);
+
+    const QRect last = lastLine(box);
+    if (fits) {
+        QCOMPARE(end, 0);
+    } else {
+        // The last line stands whole at the bottom, with less than a line under it.
+        QVERIFY2(last.bottom() < height && height - last.bottom() - 1 < lineHeight,
+                 qPrintable(
+                     u"last line %1..%2 in %3"_qs.arg(last.top()).arg(last.bottom()).arg(height)));
+        // One line back, the last line is not shown whole.
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 4));
+        QCOMPARE(bar->value(), end - 1);
+        QVERIFY(lastLine(box).bottom() >= height);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, downArrow);
+        QCOMPARE(bar->value(), end);
+    }
+    // And as drawn: under the last line the box is empty.
+    const QImage image = box->viewport()->grab().toImage();
+    const QColor base = box->palette().color(QPalette::Base);
+    for (int y = last.bottom() + 1; y < height; ++y) {
+        for (int x = 0; x < box->viewport()->width(); ++x) {
+            QCOMPARE(image.pixelColor(x, y), base);
+        }
+    }
 }
 
 void TestMainWindow::checkBoxesIgnoreTheUser()
