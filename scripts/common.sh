@@ -22,7 +22,7 @@ ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
 # same version as the static Qt for Windows, and the tools that make the
 # installer and the MSI package.
 ARCHE_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n cmake
-    ninja-build wine wine64 xvfb xauth fonts-liberation nsis wixl msitools zip unzip)
+    ninja-build wine wine64 xvfb xauth fonts-liberation nsis wixl msitools zip unzip python3)
 
 # Installs those of the given packages that are not installed yet; installs
 # nothing, and asks nothing, when all are there.
