@@ -35,7 +35,7 @@ function(arche_wxs_folder relative indent out)
             if(path STREQUAL "arche.exe")
                 set(id arche.exe)
                 # The shortcut's name is set below, after wixl.
-                set(shortcut "\n${indent}    <Shortcut Id=\"startmenu\" Directory=\"ProgramMenuFolder\" Name=\"${PRODUCT_NAME}\" WorkingDirectory=\"INSTALLDIR\" Icon=\"arche.ico\" Advertise=\"no\"/>\n${indent}  ")
+                set(shortcut "\n${indent}    <Shortcut Id=\"startmenu\" Directory=\"ProgramMenuFolder\" Name=\"${PRODUCT_NAME}\" WorkingDirectory=\"INSTALLDIR\" Advertise=\"no\"/>\n${indent}  ")
             else()
                 set(id file${file_index})
                 set(shortcut "")
@@ -81,12 +81,14 @@ endif()
 # product had no name in Add/Remove Programs and its shortcut was never
 # made. The database gets Windows' Cyrillic code page, and the two
 # Bulgarian names are written again into it. "arche" is the shortcut's
-# short name, for file systems without long names.
+# short name, for file systems without long names. wixl also makes every
+# shortcut an advertised one, whatever Advertise says; pointed at the
+# installed program it is a plain shortcut that shows the program's icon.
 file(WRITE ${work}/_ForceCodepage.idt "\r\n\r\n1251\t_ForceCodepage\r\n")
 execute_process(COMMAND ${MSIBUILD} ${MSI} -i ${work}/_ForceCodepage.idt COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${MSIBUILD} ${MSI}
     -q "UPDATE `Property` SET `Value` = '${PRODUCT_NAME}' WHERE `Property` = 'ProductName'"
-    -q "UPDATE `Shortcut` SET `Name` = 'arche|${PRODUCT_NAME}' WHERE `Shortcut` = 'startmenu'"
+    -q "UPDATE `Shortcut` SET `Name` = 'arche|${PRODUCT_NAME}', `Target` = '[#arche.exe]' WHERE `Shortcut` = 'startmenu'"
     COMMAND_ERROR_IS_FATAL ANY)
 
 # wixl's cabinet packs every 32 KiB on its own; the same files packed with

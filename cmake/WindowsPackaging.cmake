@@ -81,6 +81,7 @@ find_program(ARCHE_MSIINFO msiinfo)
 find_program(ARCHE_PYTHON python3)
 if(ARCHE_WIXL AND ARCHE_MSIBUILD AND ARCHE_MSIINFO AND ARCHE_PYTHON)
     set(ARCHE_MSI ${PROJECT_BINARY_DIR}/arche-${PROJECT_VERSION}-win64.msi)
+    file(GLOB licenses CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/dist/windows/licenses/LICENSE.*)
     add_custom_command(OUTPUT ${ARCHE_MSI}
         COMMAND ${CMAKE_COMMAND}
             -D BUILD_DIR=${PROJECT_BINARY_DIR}
@@ -95,7 +96,8 @@ if(ARCHE_WIXL AND ARCHE_MSIBUILD AND ARCHE_MSIINFO AND ARCHE_PYTHON)
             -D WIXL=${ARCHE_WIXL} -D MSIBUILD=${ARCHE_MSIBUILD} -D MSIINFO=${ARCHE_MSIINFO}
             -D PYTHON=${ARCHE_PYTHON}
             -P ${PROJECT_SOURCE_DIR}/cmake/WindowsMsi.cmake
-        DEPENDS arche ${PROJECT_SOURCE_DIR}/dist/windows/arche.wxs.in
+        DEPENDS arche ${licenses} ${PROJECT_BINARY_DIR}/licenses/README.txt
+            ${PROJECT_SOURCE_DIR}/dist/windows/arche.wxs.in
             ${PROJECT_SOURCE_DIR}/cmake/WindowsMsi.cmake
             ${PROJECT_SOURCE_DIR}/cmake/mszip_cabinet.py
         COMMENT "Making arche-${PROJECT_VERSION}-win64.msi"
