@@ -3,11 +3,14 @@
 #
 # Makes the MSI package with wixl from what the install rules lay out, so
 # that it holds the same files as the zip and the installer. Run by the
-# build's `msi` target:
-#   cmake -D BUILD_DIR=... -D STAGE_DIR=... -D WXS_TEMPLATE=... -D MSI=...
-#         -D VERSION=... -D PRODUCT_NAME=... -D PUBLISHER=... -D HOMEPAGE=...
-#         -D ICON=... -D WIXL=... -D MSIBUILD=... -D MSIINFO=... -P WindowsMsi.cmake
+# build's `msi` target with the build's settings, any of which -D overrides:
+#   cmake -D SETTINGS=<build>/msi-settings.cmake [-D VERSION=...] -P WindowsMsi.cmake
+# Settings: BUILD_DIR, STAGE_DIR (where the install rules lay the files out),
+# WXS_TEMPLATE, MSI, VERSION, UPGRADE_CODE, PRODUCT_NAME, PUBLISHER, HOMEPAGE,
+# ICON, and
+# the tools WIXL, MSIBUILD, MSIINFO and PYTHON.
 cmake_minimum_required(VERSION 3.25)
+include(${SETTINGS})
 
 file(REMOVE_RECURSE ${STAGE_DIR})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE_DIR}
@@ -89,6 +92,17 @@ execute_process(COMMAND ${MSIBUILD} ${MSI} -i ${work}/_ForceCodepage.idt COMMAND
 execute_process(COMMAND ${MSIBUILD} ${MSI}
     -q "UPDATE `Property` SET `Value` = '${PRODUCT_NAME}' WHERE `Property` = 'ProductName'"
     -q "UPDATE `Shortcut` SET `Name` = 'arche|${PRODUCT_NAME}', `Target` = '[#arche.exe]' WHERE `Shortcut` = 'startmenu'"
+    COMMAND_ERROR_IS_FATAL ANY)
+
+# Windows Installer compares only the first three fields of a version, and
+# every build has a product code of its own: the upgrade search must take in
+# its own version too (VersionMaxInclusive, 0x200, beside MigrateFeatures),
+# or 1.0.0.1, or a rebuilt 1.0.0.0, would install beside 1.0.0.0 instead of
+# replacing it. wixl ignores MajorUpgrade's AllowSameVersionUpgrades.
+# Attributes is part of the table's key, so the row is made anew.
+execute_process(COMMAND ${MSIBUILD} ${MSI}
+    -q "DELETE FROM `Upgrade` WHERE `ActionProperty` = 'WIX_UPGRADE_DETECTED'"
+    -q "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) VALUES ('{${UPGRADE_CODE}}', '${VERSION}', 513, 'WIX_UPGRADE_DETECTED')"
     COMMAND_ERROR_IS_FATAL ANY)
 
 # wixl's cabinet packs every 32 KiB on its own; the same files packed with

@@ -72,31 +72,41 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 
 include(CPack)
 
-# The MSI package, made by wixl from the same install rules. Its product
-# and upgrade codes are fixed: a later version with the same UpgradeCode
-# replaces this one.
+# The MSI package, made by wixl from the same install rules. Its
+# UpgradeCode never changes: it is how a later version finds and replaces
+# this one. What the making needs is kept in msi-settings.cmake, so that a
+# test can make a package of another version the same way.
 find_program(ARCHE_WIXL wixl)
 find_program(ARCHE_MSIBUILD msibuild)
 find_program(ARCHE_MSIINFO msiinfo)
 find_program(ARCHE_PYTHON python3)
 if(ARCHE_WIXL AND ARCHE_MSIBUILD AND ARCHE_MSIINFO AND ARCHE_PYTHON)
     set(ARCHE_MSI ${PROJECT_BINARY_DIR}/arche-${PROJECT_VERSION}-win64.msi)
+    set(settings "")
+    foreach(setting IN ITEMS
+            "BUILD_DIR;${PROJECT_BINARY_DIR}"
+            "STAGE_DIR;${PROJECT_BINARY_DIR}/msi"
+            "WXS_TEMPLATE;${PROJECT_SOURCE_DIR}/dist/windows/arche.wxs.in"
+            "MSI;${ARCHE_MSI}"
+            "VERSION;${PROJECT_VERSION}"
+            "UPGRADE_CODE;2D7ECC02-7AD4-41DD-B0F3-63996F9B60B4"
+            "PRODUCT_NAME;${ARCHE_PRODUCT_NAME}"
+            "PUBLISHER;${ARCHE_PUBLISHER}"
+            "HOMEPAGE;${PROJECT_HOMEPAGE_URL}"
+            "ICON;${PROJECT_SOURCE_DIR}/dist/icons/arche.ico"
+            "WIXL;${ARCHE_WIXL}" "MSIBUILD;${ARCHE_MSIBUILD}" "MSIINFO;${ARCHE_MSIINFO}"
+            "PYTHON;${ARCHE_PYTHON}")
+        list(GET setting 0 name)
+        list(GET setting 1 value)
+        string(APPEND settings "if(NOT DEFINED ${name})\n    set(${name} \"${value}\")\nendif()\n")
+    endforeach()
+    file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/msi-settings.cmake CONTENT "${settings}")
     file(GLOB licenses CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/dist/windows/licenses/LICENSE.*)
     add_custom_command(OUTPUT ${ARCHE_MSI}
-        COMMAND ${CMAKE_COMMAND}
-            -D BUILD_DIR=${PROJECT_BINARY_DIR}
-            -D STAGE_DIR=${PROJECT_BINARY_DIR}/msi
-            -D WXS_TEMPLATE=${PROJECT_SOURCE_DIR}/dist/windows/arche.wxs.in
-            -D MSI=${ARCHE_MSI}
-            -D VERSION=${PROJECT_VERSION}
-            -D PRODUCT_NAME=${ARCHE_PRODUCT_NAME}
-            -D PUBLISHER=${ARCHE_PUBLISHER}
-            -D HOMEPAGE=${PROJECT_HOMEPAGE_URL}
-            -D ICON=${PROJECT_SOURCE_DIR}/dist/icons/arche.ico
-            -D WIXL=${ARCHE_WIXL} -D MSIBUILD=${ARCHE_MSIBUILD} -D MSIINFO=${ARCHE_MSIINFO}
-            -D PYTHON=${ARCHE_PYTHON}
+        COMMAND ${CMAKE_COMMAND} -D SETTINGS=${PROJECT_BINARY_DIR}/msi-settings.cmake
             -P ${PROJECT_SOURCE_DIR}/cmake/WindowsMsi.cmake
         DEPENDS arche ${licenses} ${PROJECT_BINARY_DIR}/licenses/README.txt
+            ${PROJECT_BINARY_DIR}/msi-settings.cmake
             ${PROJECT_SOURCE_DIR}/dist/windows/arche.wxs.in
             ${PROJECT_SOURCE_DIR}/cmake/WindowsMsi.cmake
             ${PROJECT_SOURCE_DIR}/cmake/mszip_cabinet.py

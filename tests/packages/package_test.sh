@@ -67,20 +67,27 @@ check_exe() {
     cmp -s "$1" "$build_dir/arche.exe" || fail "$1 is not the arche.exe that was built"
 }
 
+# wait_for_window PATTERN PID: prints the id of the first visible window
+# whose title matches PATTERN, waiting up to 30 s while process PID runs.
+wait_for_window() {
+    local window
+    for _ in $(seq 120); do
+        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        [ -n "$window" ] && { echo "$window"; return 0; }
+        kill -0 "$2" 2>/dev/null || return 1
+        sleep 0.25
+    done
+    return 1
+}
+
 # run_arche 'C:\...\arche.exe': starts the program, waits for its window by
 # its exact title, closes it with Alt+F4 as a user would, and checks that the
 # program then ended by itself with exit status 0.
 run_arche() {
-    local exe=$1 window="" pid status
+    local exe=$1 window pid status
     wine "$exe" >/dev/null 2>&1 &
     pid=$!
-    for _ in $(seq 120); do
-        window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) || true
-        [ -n "$window" ] && break
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.25
-    done
-    [ -n "$window" ] || fail "$exe showed no window titled \"$title\""
+    window=$(wait_for_window "^$title\$" "$pid") || fail "$exe showed no window titled \"$title\""
     xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4
     for _ in $(seq 60); do
         kill -0 "$pid" 2>/dev/null || break

@@ -31,7 +31,9 @@ property() {
 upgrade_code=$(property UpgradeCode)
 [ "$upgrade_code" = "{2D7ECC02-7AD4-41DD-B0F3-63996F9B60B4}" ] || fail "the UpgradeCode changed to $upgrade_code"
 # A later version finds this one by the UpgradeCode and removes it.
-grep -q "^$upgrade_code"$'\t\t1.0.0.0\t\t.*\tWIX_UPGRADE_DETECTED$' <<<"$(table Upgrade)" ||
+# VersionMaxInclusive (0x200) and MigrateFeatures (1): the package's own
+# version is found too, since Windows Installer ignores a fourth field.
+grep -qx "$upgrade_code"$'\t\t1.0.0.0\t\t513\t\tWIX_UPGRADE_DETECTED' <<<"$(table Upgrade)" ||
     fail "no Upgrade row that finds earlier versions: $(table Upgrade)"
 grep -q $'^startmenu\tProgramMenuFolder\tarche|'"$product"$'\t[^\t]*\t\\[#arche.exe\\]\t' <<<"$(table Shortcut)" ||
     fail "the Start-menu shortcut's row is $(table Shortcut | tail -n 1)"

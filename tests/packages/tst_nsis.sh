@@ -16,6 +16,16 @@ start_menu=$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs')
 shortcut="$start_menu/$product.lnk"
 key='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\arche'
 
+# The installer speaks Bulgarian: started as a user starts it, it opens
+# with the Bulgarian caption of NSIS's pages; it is then ended unused.
+wine "$installer" >/dev/null 2>&1 &
+pid=$!
+wait_for_window "^Инсталиране на $product *\$" "$pid" >/dev/null ||
+    fail "the installer showed no window titled \"Инсталиране на $product\""
+wineserver -k
+wait "$pid" || true
+echo "nsis: the installer opens as \"Инсталиране на $product\""
+
 status=0
 wine "$installer" /S || status=$?
 wineserver -w

@@ -9,15 +9,16 @@ source "$(dirname "${BASH_SOURCE[0]}")/package_test.sh" zip "$1"
 
 zip=$build_dir/arche-1.0.0.0-win64.zip
 [ -f "$zip" ] || fail "no $zip"
-drive_c=$(unix_path 'C:\')
-unzip -q "$zip" -d "$drive_c"
-folder=$drive_c/arche-1.0.0.0-win64
+portable=$(unix_path 'C:\portable')
+mkdir "$portable"
+unzip -q "$zip" -d "$portable"
+[ "$(ls -A "$portable")" = arche-1.0.0.0-win64 ] || fail "the zip does not unpack into one folder: $(ls -A "$portable")"
+folder=$portable/arche-1.0.0.0-win64
 
 # Exactly what the install rules lay out: the program, and the licences
 # that the note in licenses/README.txt lists, every one of them.
 unpacked=$(cd "$folder" && find . -type f | sort)
 [ "$unpacked" = "$(installed_files)" ] || fail "the zip holds $unpacked"
-[ "$(ls -A "$drive_c" | grep -c '^arche')" -eq 1 ] || fail "the zip unpacks into more than one folder"
 check_exe "$folder/arche.exe"
 named=$(grep -o 'LICENSE\.[A-Za-z0-9.-]*\.txt' "$folder/licenses/README.txt" | sort -u)
 present=$(cd "$folder/licenses" && ls LICENSE.* | sort)
@@ -31,4 +32,4 @@ for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
     grep -qw "$flag" <<<"$flags" || fail "arche.exe lacks $flag"
 done
 
-run_arche 'C:\arche-1.0.0.0-win64\arche.exe'
+run_arche 'C:\portable\arche-1.0.0.0-win64\arche.exe'
