@@ -53,9 +53,9 @@ set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGE_FILE_NAME arche-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY arche)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY arche)
+# The zip unpacks into one folder named like the zip itself, as CPack's
+# archives do by default.
 set(CPACK_GENERATOR "ZIP;NSIS")
-# The zip unpacks into one folder named like the zip itself.
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 
 # The installer is our own script (dist/windows/NSIS.template.in, which
 # CPack finds on the module path): a 64-bit installer, per machine only,
