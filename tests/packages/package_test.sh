@@ -80,6 +80,22 @@ wait_for_window() {
     return 1
 }
 
+# wine_run WHAT COMMAND...: runs a Windows command line under Wine, waits
+# until it and all it started have ended (an uninstaller copies itself away
+# and returns at once), and fails unless it ended with status 0.
+wine_run() {
+    local what=$1 status=0
+    shift
+    wine "$@" || status=$?
+    wineserver -w
+    [ "$status" -eq 0 ] || fail "$what ended with status $status"
+}
+
+# check_removed DIR: the program's folder is gone, with all in it.
+check_removed() {
+    [ ! -e "$1" ] || fail "left behind: $(cd "$1" && find . | sort)"
+}
+
 # run_arche 'C:\...\arche.exe': starts the program, waits for its window by
 # its exact title, closes it with Alt+F4 as a user would, and checks that the
 # program then ended by itself with exit status 0.

@@ -45,10 +45,7 @@ shortcut="$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs')/$p
 user_shortcut="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$product.lnk"
 key="HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code"
 
-status=0
-wine msiexec /i "$(winepath -w "$msi")" /qn || status=$?
-wineserver -w
-[ "$status" -eq 0 ] || fail "msiexec /i ended with status $status"
+wine_run "msiexec /i" msiexec /i "$(winepath -w "$msi")" /qn
 
 installed=$(cd "$program_dir" && find . -type f | sort)
 [ "$installed" = "$(installed_files)" ] || fail "Program Files\\arche holds $installed"
@@ -86,11 +83,8 @@ echo "msi: the product's icon is $icon"
 
 run_arche 'C:\Program Files\arche\arche.exe'
 
-status=0
-wine msiexec /x "$(winepath -w "$msi")" /qn || status=$?
-wineserver -w
-[ "$status" -eq 0 ] || fail "msiexec /x ended with status $status"
-[ ! -e "$program_dir" ] || fail "left behind: $(cd "$program_dir" && find . | sort)"
+wine_run "msiexec /x" msiexec /x "$(winepath -w "$msi")" /qn
+check_removed "$program_dir"
 [ ! -e "$shortcut" ] && [ ! -e "$user_shortcut" ] || fail "the Start-menu shortcut is left behind"
 [ -z "$(registry_export "$key")" ] || fail "the Add/Remove Programs entry is left behind"
 registry_export 'HKEY_LOCAL_MACHINE\Software\Classes\Installer\Products' | grep -q '^"ProductName"=' &&

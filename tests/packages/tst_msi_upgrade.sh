@@ -28,16 +28,9 @@ second=$(product_code "$later")
 [ -n "$first" ] && [ -n "$second" ] && [ "$first" != "$second" ] ||
     fail "the two versions' product codes are $first and $second"
 
-install() {
-    local status=0
-    wine msiexec /i "$(winepath -w "$1")" /qn || status=$?
-    wineserver -w
-    [ "$status" -eq 0 ] || fail "msiexec /i $(basename "$1") ended with status $status"
-}
-
-install "$msi"
+wine_run "msiexec /i 1.0.0.0" msiexec /i "$(winepath -w "$msi")" /qn
 [ -n "$(registry_export "$(uninstall_key "$first")")" ] || fail "1.0.0.0 did not install"
-install "$later"
+wine_run "msiexec /i 1.0.0.1" msiexec /i "$(winepath -w "$later")" /qn
 [ -z "$(registry_export "$(uninstall_key "$first")")" ] || fail "1.0.0.0 is still installed beside 1.0.0.1"
 entry=$(registry_export "$(uninstall_key "$second")")
 version=$(registry_value "$entry" DisplayVersion)
@@ -48,10 +41,7 @@ installed=$(cd "$program_dir" && find . -type f | sort)
 check_exe "$program_dir/arche.exe"
 echo "msi-upgrade: 1.0.0.1 $second replaced 1.0.0.0 $first"
 
-status=0
-wine msiexec /x "$(winepath -w "$later")" /qn || status=$?
-wineserver -w
-[ "$status" -eq 0 ] || fail "msiexec /x ended with status $status"
-[ ! -e "$program_dir" ] || fail "left behind: $(cd "$program_dir" && find . | sort)"
+wine_run "msiexec /x" msiexec /x "$(winepath -w "$later")" /qn
+check_removed "$program_dir"
 [ -z "$(registry_export "$(uninstall_key "$second")")" ] || fail "1.0.0.1 is still registered"
 echo "msi-upgrade: removed; no file or key left"

@@ -26,10 +26,7 @@ wineserver -k
 wait "$pid" || true
 echo "nsis: the installer opens as \"Инсталиране на $product\""
 
-status=0
-wine "$installer" /S || status=$?
-wineserver -w
-[ "$status" -eq 0 ] || fail "the installer ended with status $status"
+wine_run "the installer" "$installer" /S
 
 # The installed files are what the install rules lay out, and the
 # uninstaller beside them.
@@ -52,13 +49,8 @@ check_uninstall_entry "$entry"
 
 run_arche 'C:\Program Files\arche\arche.exe'
 
-# The uninstaller copies itself away and returns at once; Wine's server
-# waits for it and everything it started.
-status=0
-wine 'C:\Program Files\arche\uninstall.exe' /S || status=$?
-wineserver -w
-[ "$status" -eq 0 ] || fail "the uninstaller ended with status $status"
-[ ! -e "$program_dir" ] || fail "left behind: $(cd "$program_dir" && find . | sort)"
+wine_run "the uninstaller" 'C:\Program Files\arche\uninstall.exe' /S
+check_removed "$program_dir"
 [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is left behind"
 [ -z "$(registry_export "$key")" ] || fail "the Add/Remove Programs entry is left behind"
 echo "nsis: uninstalled; no file, shortcut or key left"
