@@ -65,6 +65,8 @@ else
 fi
 entry=$(registry_export "$key")
 check_uninstall_entry "$entry"
+[ "$(registry_value "$entry" UninstallString)" = "MsiExec.exe /X$product_code" ] ||
+    fail "UninstallString is $(registry_value "$entry" UninstallString)"
 icon=$(registry_value "$entry" DisplayIcon)
 if [ -z "$icon" ]; then
     # Windows Installer writes the package's icon (ARPPRODUCTICON) into
