@@ -24,10 +24,12 @@ ARCHE_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file lintian reuse gr
 
 # What the Windows program needs, cross-built here and tested under Wine on
 # a virtual X display: mingw-w64, Debian's Qt host tools (moc, rcc) of the
-# same version as the static Qt for Windows, and the tools that make the
-# installer and the MSI package.
+# same version as the static Qt for Windows, the tools that make the
+# installer and the MSI package, and those the package tests use to see and
+# close the program's window and to read the registry.
 ARCHE_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix qt6-base-dev-tools qt6-translations-l10n cmake
-    icoutils ninja-build wine wine64 xvfb xauth fonts-liberation nsis wixl msitools zip unzip)
+    icoutils ninja-build wine wine64 xvfb xauth fonts-liberation nsis wixl msitools zip unzip
+    python3 xdotool xxd)
 
 # Installs those of the given packages that are not installed yet; installs
 # nothing, and asks nothing, when all are there.
