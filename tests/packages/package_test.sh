@@ -6,11 +6,14 @@
 # own, which it removes when it passes, and on a virtual X display of its
 # own, so that closing the program with Alt+F4 can never reach a window of
 # a test running beside it.
-#   source package_test.sh NAME BUILD_DIR
+#   source package_test.sh NAME BUILD_DIR VERSION
 set -euo pipefail
 
 test_name=$1
 build_dir=$(cd "$2" && pwd)
+# The version the packages are of, and the name they share.
+readonly version=$3
+readonly package=arche-$version-win64
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX=$build_dir/wine-$test_name
@@ -153,12 +156,12 @@ check_uninstall_entry() {
     value=$(registry_value "$entry" DisplayName)
     [ "$value" = "$product" ] || fail "DisplayName is \"$value\", not \"$product\""
     value=$(registry_value "$entry" DisplayVersion)
-    [ "$value" = "1.0.0.0" ] || fail "DisplayVersion is \"$value\", not 1.0.0.0"
+    [ "$value" = "$version" ] || fail "DisplayVersion is \"$value\", not $version"
     value=$(registry_value "$entry" Publisher)
     [ "$value" = "arche.example.org" ] || fail "Publisher is \"$value\""
     value=$(registry_value "$entry" UninstallString)
     [ -n "$value" ] || fail "no UninstallString"
-    echo "$test_name: Add/Remove Programs: $product 1.0.0.0, arche.example.org, removed by $value"
+    echo "$test_name: Add/Remove Programs: $product $version, arche.example.org, removed by $value"
 }
 
 # check_shortcut LNK TARGET: the Start-menu shortcut exists and points at

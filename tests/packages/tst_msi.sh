@@ -7,10 +7,10 @@
 # the 64-bit Program Files with a Start-menu shortcut and an Add/Remove
 # Programs entry; the installed program runs; `msiexec /x ... /qn` leaves
 # no file, shortcut or registry key behind.
-#   tst_msi.sh BUILD_DIR
-source "$(dirname "${BASH_SOURCE[0]}")/package_test.sh" msi "$1"
+#   tst_msi.sh BUILD_DIR VERSION
+source "$(dirname "${BASH_SOURCE[0]}")/package_test.sh" msi "$1" "$2"
 
-msi=$build_dir/arche-1.0.0.0-win64.msi
+msi=$build_dir/$package.msi
 [ -f "$msi" ] || fail "no $msi"
 
 # table NAME: one of the package's tables as text, without CRs.
@@ -25,7 +25,7 @@ property() {
     table Property | sed -n "s/^$1\t//p"
 }
 [ "$(property ProductName)" = "$product" ] || fail "ProductName is \"$(property ProductName)\""
-[ "$(property ProductVersion)" = 1.0.0.0 ] || fail "ProductVersion is \"$(property ProductVersion)\""
+[ "$(property ProductVersion)" = "$version" ] || fail "ProductVersion is \"$(property ProductVersion)\""
 [ "$(property Manufacturer)" = arche.example.org ] || fail "Manufacturer is \"$(property Manufacturer)\""
 [ "$(property ALLUSERS)" = 1 ] || fail "not a per-machine package"
 upgrade_code=$(property UpgradeCode)
@@ -33,12 +33,12 @@ upgrade_code=$(property UpgradeCode)
 # A later version finds this one by the UpgradeCode and removes it.
 # VersionMaxInclusive (0x200) and MigrateFeatures (1): the package's own
 # version is found too, since Windows Installer ignores a fourth field.
-grep -qx "$upgrade_code"$'\t\t1.0.0.0\t\t513\t\tWIX_UPGRADE_DETECTED' <<<"$(table Upgrade)" ||
+grep -qx "$upgrade_code"$'\t\t'"$version"$'\t\t513\t\tWIX_UPGRADE_DETECTED' <<<"$(table Upgrade)" ||
     fail "no Upgrade row that finds earlier versions: $(table Upgrade)"
 grep -q $'^startmenu\tProgramMenuFolder\tarche|'"$product"$'\t[^\t]*\t\\[#arche.exe\\]\t' <<<"$(table Shortcut)" ||
     fail "the Start-menu shortcut's row is $(table Shortcut | tail -n 1)"
 product_code=$(property ProductCode)
-echo "msi: $product 1.0.0.0 $product_code, code page 1251, upgrade code $upgrade_code"
+echo "msi: $product $version $product_code, code page 1251, upgrade code $upgrade_code"
 
 program_dir=$(unix_path 'C:\Program Files\arche')
 shortcut="$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs')/$product.lnk"

@@ -6,10 +6,10 @@
 # 64-bit Program Files, a Start-menu shortcut for all users, an Add/Remove
 # Programs entry; the installed program runs; the uninstaller, silently
 # again, leaves no file, shortcut or registry key behind.
-#   tst_nsis.sh BUILD_DIR
-source "$(dirname "${BASH_SOURCE[0]}")/package_test.sh" nsis "$1"
+#   tst_nsis.sh BUILD_DIR VERSION
+source "$(dirname "${BASH_SOURCE[0]}")/package_test.sh" nsis "$1" "$2"
 
-installer=$build_dir/arche-1.0.0.0-win64.exe
+installer=$build_dir/$package.exe
 [ -f "$installer" ] || fail "no $installer"
 program_dir=$(unix_path 'C:\Program Files\arche')
 start_menu=$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs')
