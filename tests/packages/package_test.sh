@@ -8,6 +8,10 @@
 # a test running beside it.
 #   source package_test.sh NAME BUILD_DIR VERSION
 set -euo pipefail
+# The product's name is Bulgarian: Wine's file names, the window titles
+# xdotool matches and the registry's texts need a UTF-8 locale, whatever
+# the caller's.
+export LC_ALL=C.UTF-8
 
 test_name=$1
 build_dir=$(cd "$2" && pwd)
