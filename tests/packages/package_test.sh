@@ -19,7 +19,7 @@ build_dir=$(cd "$2" && pwd)
 readonly version=$3
 readonly package=arche-$version-win64
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$source_dir/scripts/wine_display.sh"
 export WINEPREFIX=$build_dir/wine-$test_name
 
 readonly title="arche.example.org  Философия - начален елемент"
@@ -33,8 +33,7 @@ fail() {
 cleanup() {
     local status=$?
     wineserver -k 2>/dev/null || true
-    [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
-    rm -f "${display_file:-}"
+    [ -z "${arche_xvfb_pid:-}" ] || kill "$arche_xvfb_pid" 2>/dev/null || true
     if [ "$status" -eq 0 ]; then
         rm -rf "$WINEPREFIX"
     else
@@ -43,12 +42,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-[ -s "$display_file" ] || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$display_file")
+arche_start_wine_display || fail "Xvfb did not start"
 
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1

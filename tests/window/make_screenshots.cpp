@@ -23,9 +23,6 @@ int main(int argc, char *argv[])
     if (!window.ready || !window.form->grab().save(folder.filePath(u"start.png"_qs))) {
         return 1;
     }
-    forms::ListBox *list = window.list(0);
-    list->scrollToItem(list->item(7));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(7)).center());
+    clickRow(window.list(0), 7);
     return window.form->grab().save(folder.filePath(u"enopid.png"_qs)) ? 0 : 1;
 }

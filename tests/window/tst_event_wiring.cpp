@@ -49,13 +49,6 @@ const QList<Shown> kExpected = {
      u"Философът Енопид Хиоски приема за начален елемент: \r\nогън\r\n въздух\r\n "_qs},
 };
 
-void clickRow(forms::ListBox *list, int row, Qt::KeyboardModifiers modifiers = {})
-{
-    list->scrollToItem(list->item(row));
-    const QPoint point = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, point);
-}
-
 } // namespace
 
 class TestEventWiring : public QObject

@@ -94,14 +94,6 @@ ShownState shownState(const MainWindowFixture &window)
     return state;
 }
 
-// Chooses a row with the mouse, as a pupil does.
-void clickRow(forms::ListBox *list, int row)
-{
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
-}
-
 // How often the colour changes from one pixel to the next along each side
 // of `rect`: top, bottom, left, right. A dotted line changes at every pixel,
 // a plain edge nowhere.

@@ -50,11 +50,7 @@ void TestRunTimeError::failingOperationEndsTheProgram()
     QString message;
     bool windowHiddenDuringMessage = false;
     bool handlerRanAgain = false;
-    QTimer::singleShot(0, list, [&] {
-        list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
-    });
+    QTimer::singleShot(0, list, [&] { clickRow(list, row); });
     // Polls for the box, as a user would wait for it, then presses its button.
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {

@@ -50,3 +50,12 @@ struct MainWindowFixture
     std::unique_ptr<forms::Form> form;
     bool ready = false;
 };
+
+// Chooses a row with the mouse, as a pupil does: scrolled into view, then
+// clicked in its middle.
+inline void clickRow(forms::ListBox *list, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualItemRect(list->item(row)).center());
+}
